@@ -1,0 +1,2 @@
+// Program entry (start-up to be completed).
+int main() { return 0; }

@@ -1,0 +1,22 @@
+// The game's only way to read the clock and to wait.
+// In play it is SDL's tick counter; tests switch it to a virtual clock in which a wait
+// advances time at once, so that a whole stage runs in a few seconds.
+#pragma once
+#include <SDL.h>
+
+// Milliseconds since start-up (SDL_GetTicks, or the virtual time).
+Uint32 horloge_ms();
+
+// Waits ms milliseconds (SDL_Delay, or an instant advance of the virtual time).
+void horloge_attends(Uint32 ms);
+
+// Switches to the virtual clock, starting at `depart` ms.
+void horloge_virtuelle(Uint32 depart);
+
+// Moves the virtual clock on by ms without a wait (tests use it to age a scene).
+void horloge_avance(Uint32 ms);
+
+// Back to SDL's real clock.
+void horloge_reelle();
+
+bool horloge_est_virtuelle();

@@ -1,0 +1,115 @@
+// Bitmap font loading and glyph scan.
+#include "police/police.h"
+
+#include <SDL_image.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+constexpr int premier_code = 33;  // '!': the first run of the marker row
+constexpr int nb_codes = 256;
+constexpr int code_espace = 32;
+constexpr Uint32 valeur_hors_image = 0xFFFFFFFFu;
+}
+
+police* ouvre_police(const char* nom)
+{
+    police* p = static_cast<police*>(std::malloc(sizeof(police)));
+    if (p == NULL)
+        return NULL;
+    p->image = IMG_Load(nom);
+    if (p->image == NULL) {
+        std::free(p);
+        return NULL;
+    }
+    std::memset(p->glyphes, 0, sizeof p->glyphes);
+    p->hauteur = 0;
+    analyse_police(p);
+    return p;
+}
+
+void ferme_police(police* p)
+{
+    SDL_FreeSurface(p->image);
+    std::free(p);
+}
+
+void analyse_police(police* p)
+{
+    SDL_Surface* image = p->image;
+    const bool verrou = SDL_MUSTLOCK(image);
+    if (verrou)
+        SDL_LockSurface(image);
+
+    const Uint32 separateur = GetPixel(image, 0, 0);
+    int x = 0;
+    int code = premier_code;
+    while (x < image->w - 1 && code < nb_codes) {
+        if (GetPixel(image, x, 0) == separateur) {
+            x++;
+            continue;
+        }
+        SDL_Rect& g = p->glyphes[code];
+        g.x = static_cast<Sint16>(x);
+        g.y = 1;
+        g.h = static_cast<Uint16>(image->h);
+        const int debut = x;
+        // The pixel is read before the bound is tested: a run reaching the right edge
+        // probes the column just past it (and GetPixel reports that probe).
+        while (GetPixel(image, x, 0) != separateur && x < image->w)
+            x++;
+        g.w = static_cast<Uint16>(x - debut);
+        code++;
+    }
+
+    SDL_Rect& espace = p->glyphes[code_espace];
+    espace.x = 0;
+    espace.y = 0;
+    espace.w = p->glyphes[premier_code].w;
+    espace.h = static_cast<Uint16>(image->h);
+    p->hauteur = image->h;
+    SDL_SetColorKey(image, SDL_SRCCOLORKEY, GetPixel(image, 0, image->h - 1));
+
+    if (verrou)
+        SDL_UnlockSurface(image);
+}
+
+Uint32 GetPixel(SDL_Surface* surface, int x, int y)
+{
+    bool dehors = false;
+    if (x < 0) {
+        std::puts("x too small in GetPixel!");
+        dehors = true;
+    }
+    if (x >= surface->w) {
+        std::puts("x too big in GetPixel!");
+        dehors = true;
+    }
+    // Rows are not range-checked by the callers either; never read outside the buffer.
+    if (dehors || y < 0 || y >= surface->h)
+        return valeur_hors_image;
+
+    const int bpp = surface->format->BytesPerPixel;
+    const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
+    switch (bpp) {
+    case 1:
+        return *p;
+    case 2: {
+        Uint16 v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+    case 3: {
+        const SDL_PixelFormat* f = surface->format;
+        return SDL_MapRGB(surface->format, p[f->Rshift / 8], p[f->Gshift / 8], p[f->Bshift / 8]);
+    }
+    case 4: {
+        Uint32 v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+    default:
+        return valeur_hors_image;
+    }
+}

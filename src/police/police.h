@@ -1,0 +1,24 @@
+// Bitmap font: one picture holding a strip of glyphs, whose rectangles are read from a
+// marker row of pixels; and GetPixel, the pixel reader the scan uses.
+#pragma once
+#include <SDL.h>
+
+struct police {
+    int hauteur;            // height of the font picture
+    SDL_Surface* image;     // owned by the font
+    SDL_Rect glyphes[256];  // by character code; w = 0 for a missing character
+};
+static_assert(sizeof(SDL_Rect) == 8, "glyph rectangles are SDL's 8-byte rectangles");
+
+// Opens the font picture and builds its glyph table; NULL if the record or the picture fails.
+police* ouvre_police(const char* nom);
+
+// Frees the font's picture, then the record.
+void ferme_police(police* p);
+
+// Scans the marker row (row 0) for glyph runs and sets the colour key.
+void analyse_police(police* p);
+
+// Value of the pixel (x, y) in the surface's own format. Reports an x outside the row
+// and then returns all bits set rather than reading outside the pixel buffer.
+Uint32 GetPixel(SDL_Surface* surface, int x, int y);

@@ -1,0 +1,106 @@
+// Loading and release of the resource catalogue: all or nothing.
+#include "ressources/ressources.h"
+
+#include <SDL_image.h>
+#include <cstdlib>
+
+namespace {
+
+SDL_Surface* lit_image(const entree_ressource& e)
+{
+    if (e.lecture == CHARGEUR_PNG)
+        return IMG_Load(e.fichier);
+    return SDL_LoadBMP_RW(SDL_RWFromFile(e.fichier, "rb"), 1);
+}
+
+// Calls f(slot) for every slot of the group, in load order.
+template <typename F>
+void pour_chaque_slot(const groupe_images& g, F f)
+{
+    for (int p = 0; p < g.nb_plages; p++)
+        for (int slot = g.plages[p][0]; slot <= g.plages[p][1]; slot++)
+            f(slot);
+}
+
+bool groupe_complet(const ressources* r, const groupe_images& g)
+{
+    bool complet = true;
+    pour_chaque_slot(g, [&](int slot) { complet = complet && r->slots[slot] != NULL; });
+    return complet;
+}
+
+bool charge_groupe(ressources* r, const groupe_images& g)
+{
+    pour_chaque_slot(g, [&](int slot) { r->slots[slot] = lit_image(table_ressources[slot]); });
+    if (!groupe_complet(r, g))
+        return false;
+    // The key is set in the picture's own format, before conversion, so the copy keeps it.
+    pour_chaque_slot(g, [&](int slot) {
+        const entree_ressource& e = table_ressources[slot];
+        SDL_Surface* s = image(r, slot);
+        if (e.a_cle)
+            SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, e.r, e.g, e.b));
+    });
+    pour_chaque_slot(g, [&](int slot) {
+        if (slot >= PREMIERE_IMAGE_CONVERTIE)
+            r->slots[slot] = convertit_ecran(image(r, slot));
+    });
+    return groupe_complet(r, g);
+}
+
+bool charge_sons(ressources* r)
+{
+    for (int slot = PREMIERE_MUSIQUE; slot < PREMIER_SON; slot++) {
+        r->slots[slot] = Mix_LoadMUS(table_ressources[slot].fichier);
+        if (r->slots[slot] == NULL)
+            return false;
+    }
+    for (int slot = PREMIER_SON; slot < NB_RESSOURCES; slot++) {
+        r->slots[slot] = Mix_LoadWAV_RW(SDL_RWFromFile(table_ressources[slot].fichier, "rb"), 1);
+        if (r->slots[slot] == NULL)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+ressources* charge_ressources()
+{
+    ressources* r = static_cast<ressources*>(std::calloc(1, sizeof(ressources)));
+    if (r == NULL)
+        return NULL;
+    bool complet = true;
+    for (int g = 0; g < NB_GROUPES_IMAGES && complet; g++)
+        complet = charge_groupe(r, groupes_images[g]);
+    if (complet)
+        complet = charge_sons(r);
+    if (!complet) {
+        libere_ressources(r);
+        std::free(r);
+        return NULL;
+    }
+    return r;
+}
+
+void libere_ressources(ressources* r)
+{
+    for (int slot = 0; slot < PREMIERE_MUSIQUE; slot++)
+        SDL_FreeSurface(image(r, slot));
+    for (int slot = PREMIERE_MUSIQUE; slot < PREMIER_SON; slot++)
+        if (musique(r, slot) != NULL)
+            Mix_FreeMusic(musique(r, slot));
+    for (int slot = PREMIER_SON; slot < NB_RESSOURCES; slot++)
+        Mix_FreeChunk(son(r, slot));
+}
+
+SDL_Surface* convertit_ecran(SDL_Surface* image)
+{
+    if (image == NULL)
+        return NULL;
+    SDL_Surface* copie = SDL_DisplayFormat(image);
+    SDL_FreeSurface(image);
+    return copie;
+}
+
+void joue_son(int canal, Mix_Chunk* son) { Mix_PlayChannelTimed(canal, son, 0, -1); }

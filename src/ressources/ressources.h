@@ -1,0 +1,51 @@
+// The resource catalogue: every picture, music and sound effect of the game, loaded once
+// at start-up into 211 numbered slots and read by slot number everywhere else.
+#pragma once
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+constexpr int NB_RESSOURCES = 211;
+constexpr int PREMIERE_MUSIQUE = 189;  // slots 0..188 pictures, 189..199 music, 200..210 chunks
+constexpr int PREMIER_SON = 200;
+constexpr int PREMIERE_IMAGE_CONVERTIE = 10;  // slots 0..9 stay in their loaded format
+
+struct ressources {
+    void* slots[NB_RESSOURCES];
+};
+
+enum chargeur { CHARGEUR_PNG, CHARGEUR_BMP, CHARGEUR_MUSIQUE, CHARGEUR_SON };
+
+// One row of the catalogue: the file, how it is read, and its colour key if it has one.
+struct entree_ressource {
+    const char* fichier;
+    chargeur lecture;
+    bool a_cle;
+    Uint8 r, g, b;
+};
+
+extern const entree_ressource table_ressources[NB_RESSOURCES];
+
+// Picture groups, loaded and checked one after the other, as [premier, dernier] runs.
+struct groupe_images {
+    int nb_plages;
+    int plages[2][2];
+};
+constexpr int NB_GROUPES_IMAGES = 16;
+extern const groupe_images groupes_images[NB_GROUPES_IMAGES];
+
+inline SDL_Surface* image(const ressources* r, int slot) { return static_cast<SDL_Surface*>(r->slots[slot]); }
+inline Mix_Music* musique(const ressources* r, int slot) { return static_cast<Mix_Music*>(r->slots[slot]); }
+inline Mix_Chunk* son(const ressources* r, int slot) { return static_cast<Mix_Chunk*>(r->slots[slot]); }
+
+// Loads the whole catalogue, or nothing: NULL when any file fails.
+// Needs the video mode set and the mixer open.
+ressources* charge_ressources();
+
+// Releases what the slots hold; neither clears the slots nor frees the record.
+void libere_ressources(ressources* r);
+
+// A copy of the picture in the display format; the picture passed in is freed.
+SDL_Surface* convertit_ecran(SDL_Surface* image);
+
+// Plays a chunk once on a fixed mixer channel.
+void joue_son(int canal, Mix_Chunk* son);
