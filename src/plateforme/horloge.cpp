@@ -4,15 +4,18 @@
 namespace {
 bool virtuelle = false;
 Uint32 instant_virtuel = 0;
+void (*rappel_attente)() = NULL;
 }
 
 Uint32 horloge_ms() { return virtuelle ? instant_virtuel : SDL_GetTicks(); }
 
 void horloge_attends(Uint32 ms)
 {
-    if (virtuelle)
+    if (virtuelle) {
         instant_virtuel += ms;
-    else
+        if (rappel_attente != NULL)
+            rappel_attente();
+    } else
         SDL_Delay(ms);
 }
 
@@ -27,3 +30,5 @@ void horloge_avance(Uint32 ms) { instant_virtuel += ms; }
 void horloge_reelle() { virtuelle = false; }
 
 bool horloge_est_virtuelle() { return virtuelle; }
+
+void horloge_fixe_rappel(void (*rappel)()) { rappel_attente = rappel; }

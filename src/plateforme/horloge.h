@@ -20,3 +20,8 @@ void horloge_avance(Uint32 ms);
 void horloge_reelle();
 
 bool horloge_est_virtuelle();
+
+// Tests only: a routine called after every wait of the virtual clock (the stage loop waits
+// once per frame), through which an autopilot can read the game and set the next frame's keys.
+// NULL removes it.
+void horloge_fixe_rappel(void (*rappel)());

@@ -1,0 +1,37 @@
+// The stage loop shared by every stage: title card, cast and scene, entry animation,
+// the 13 ms frame loop with scrolling, warning and boss music, and the closing tally.
+// A stage is a record of parameters and routines that this loop interprets.
+#pragma once
+#include "moteur/scene.h"
+#include "niveau/bilan.h"
+#include "ressources/ressources.h"
+
+constexpr int MAX_NETTOYAGE = 4;
+
+struct parametres_niveau {
+    int carte_titre;       // slot of the title card shown while the stage is built
+    int fond_jeu;          // slot of the play background
+    int fond_fin;          // slot of the closing background
+    int cadre;             // slot of the frame overlay
+    int image_alerte;      // slot of the warning picture
+    int musique;           // slot of the stage music
+    int musique_boss;      // slot of the boss music
+    int capacite;          // size of the scene's table of released enemies
+    int index_boss;        // table index of the boss (the last enemy of the cast)
+    int nb_nettoyage;      // table entries emptied once when the boss is released
+    int nettoyage[MAX_NETTOYAGE];
+    int pas_defilement;    // 2-pixel scroll steps per frame of play
+    int invulnerabilite_fin;
+    int debut_alerte;      // stage time of the warning, ms
+    double facteur_barre_boss;
+    int nb_plombs;         // super-shot pellets: 7 in stage 1, 8 elsewhere
+    // Builds the whole cast in release order; returns a tracked array and its size.
+    ennemi** (*construit_distribution)(const ressources* r, int* nb);
+};
+
+// Runs one stage from its title card to its result; `score` is the score carried in.
+bilan* joue_niveau(SDL_Surface* ecran, int mode, int score, int periode_image, const ressources* r,
+                   const parametres_niveau* p);
+
+// Tests and tools only: the scene of the stage being played, NULL outside a stage.
+const scene* niveau_scene_en_cours();
