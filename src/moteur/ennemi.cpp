@@ -1,0 +1,190 @@
+// Enemies and their scripts: building steps and enemies, running one frame of a script,
+// and drawing an enemy (explosion frame, hit picture or animation picture).
+#include "moteur/ennemi.h"
+
+#include "memoire/suivi.h"
+#include "plateforme/horloge.h"
+#include "ressources/ressources.h"
+
+const etiquette GOLGOTH = {"GOLGOTH"};
+const etiquette MALIN = {"MALIN"};
+const etiquette BOURRIN = {"BOURRIN"};
+const etiquette BOSS4 = {"BOSS4"};
+const etiquette OISEAU = {"OISEAU"};
+
+namespace {
+
+constexpr int SEUIL_ANIM_ENNEMI = 10;
+constexpr int PERIODE_ANIM_ENNEMI = 20;
+
+// An enemy leaves for good once its top-left corner is off these edges.
+constexpr int ECRAN_LARGEUR = 640;
+constexpr int ECRAN_HAUTEUR = 480;
+
+// Fires the step's templates in slot order, then its sound.
+void lance_tirs(ennemi* e, const etape* s)
+{
+    for (int i = 0; i < NB_TIRS_ETAPE && s->tirs[i] != NULL; i++)
+        ajoute_tir(e->corps, s->tirs[i]);
+    if (s->son != NULL)
+        joue_son(CANAL_ETAPE, s->son);
+}
+
+}  // namespace
+
+etape* cree_etape(int dx, int dy, int duree)
+{
+    etape* s = alloue_record<etape>();
+    s->dx = dx;
+    s->dy = dy;
+    s->duree = duree;
+    for (int i = 0; i < NB_TIRS_ETAPE; i++)
+        s->tirs[i] = NULL;
+    s->son = NULL;
+    return s;
+}
+
+etape* cree_etape_tirs(int dx, int dy, int duree, tir* const* modeles, Mix_Chunk* son)
+{
+    etape* s = cree_etape(dx, dy, duree);
+    for (int i = 0; modeles[i] != NULL; i++)
+        ajoute_tir_etape(s, modeles[i]);
+    s->son = son;
+    return s;
+}
+
+// The step keeps its own copy, so the stage may reuse or change its template afterwards.
+void ajoute_tir_etape(etape* e, const tir* modele)
+{
+    for (int i = 0; i < NB_TIRS_ETAPE; i++) {
+        if (e->tirs[i] == NULL) {
+            e->tirs[i] = cree_tir_anime(modele->rect, modele->image1, modele->image2, modele->genre, modele->dx,
+                                        modele->dy);
+            return;
+        }
+    }
+}
+
+void fixe_son_etape(etape* e, Mix_Chunk* son) { e->son = son; }
+
+ennemi* cree_ennemi(SDL_Rect rect, int vie, int capacite_tirs, SDL_Surface* image, int polarite,
+                    SDL_Surface* image_explosion, int nb_phases, int duree_phase, int apparition,
+                    const etiquette* nom, int mode_script, int largeur_explosion, int hauteur_explosion,
+                    int rayon_x, int rayon_y, int points)
+{
+    ennemi* e = alloue_record<ennemi>();
+    e->corps = cree_vaisseau(rect, vie, capacite_tirs, image, polarite, image_explosion, nb_phases, duree_phase,
+                             rayon_x, rayon_y);
+    e->apparition = apparition;
+    e->nom = nom;
+    e->nb_etapes = NB_ETAPES;
+    for (int i = 0; i < NB_ETAPES; i++)
+        e->etapes[i] = NULL;
+    e->etape_courante = 0;
+    e->compteur_etape = 0;
+    e->tirs_lances = 0;
+    e->mode_script = mode_script;
+    e->largeur_explosion = largeur_explosion;
+    e->hauteur_explosion = hauteur_explosion;
+    e->points = points;
+    e->images = static_cast<SDL_Surface**>(alloue(2 * static_cast<int>(sizeof(SDL_Surface*))));
+    e->images[0] = image;
+    e->images[1] = image;
+    e->compteur_anim = 0;
+    e->seuil_anim = SEUIL_ANIM_ENNEMI;
+    e->periode_anim = PERIODE_ANIM_ENNEMI;
+    e->touche = 0;
+    e->image_touche = image;
+    return e;
+}
+
+void ajoute_etape(ennemi* e, etape* s)
+{
+    for (int i = 0; i < e->nb_etapes; i++) {
+        if (e->etapes[i] == NULL) {
+            e->etapes[i] = s;
+            return;
+        }
+    }
+}
+
+void fixe_son_ennemi(ennemi* e, Mix_Chunk* son) { fixe_son_destruction(e->corps, son); }
+void fixe_image2_ennemi(ennemi* e, SDL_Surface* image) { e->images[1] = image; }
+void fixe_image_touche(ennemi* e, SDL_Surface* image) { e->image_touche = image; }
+
+void fixe_animation_ennemi(ennemi* e, int seuil, int periode)
+{
+    e->seuil_anim = seuil;
+    e->periode_anim = periode;
+}
+
+// Leaving the screen ends the enemy at once, without an explosion.
+void deplace_ennemi(ennemi* e, int dx, int dy)
+{
+    vaisseau* v = e->corps;
+    deplace_vaisseau(v, dx, dy);
+    if (v->rect.y < 0 || v->rect.y >= ECRAN_HAUTEUR || v->rect.x <= 0 || v->rect.x >= ECRAN_LARGEUR)
+        v->phase_explosion = v->nb_phases + 1;
+}
+
+// A step fires on its first frame, after that frame's move, unless that frame also ends it:
+// so a one-frame step never fires, and a step of duration 0 or less never ends.
+void execute_etape(ennemi* e)
+{
+    if (e->etape_courante >= e->nb_etapes)  // a finished run-once script rests past its last step
+        return;
+    const etape* s = e->etapes[e->etape_courante];
+    if (s == NULL)
+        return;
+    deplace_ennemi(e, s->dx, s->dy);
+    e->compteur_etape++;
+    if (e->compteur_etape == s->duree) {
+        e->compteur_etape = 0;
+        e->tirs_lances = 0;
+        e->etape_courante++;
+        if (e->etape_courante == e->nb_etapes || e->etapes[e->etape_courante] == NULL) {
+            if (e->mode_script == SCRIPT_EN_BOUCLE)
+                e->etape_courante = 0;
+            else
+                e->mode_script = SCRIPT_FINI;
+        }
+    } else if (e->tirs_lances == 0) {
+        lance_tirs(e, s);
+        e->tirs_lances = 1;
+    }
+}
+
+void affiche_ennemi(ennemi* e, SDL_Surface* ecran)
+{
+    vaisseau* v = e->corps;
+    if (v->phase_explosion > 0) {
+        SDL_Rect source = cree_rect((v->phase_explosion - 1) * e->largeur_explosion, 0, e->largeur_explosion,
+                                    e->hauteur_explosion);
+        const Uint32 maintenant = horloge_ms();
+        if (maintenant - v->instant_phase > static_cast<Uint32>(v->duree_phase)) {
+            v->phase_explosion++;
+            v->instant_phase = maintenant;
+        }
+        if (e->nom == &MALIN) {
+            // The big explosion is centred on the body instead of hanging from its corner.
+            SDL_Rect centre = cree_rect(v->rect.x + v->rect.w / 2 - e->largeur_explosion / 2,
+                                        v->rect.y + v->rect.h / 2 - e->hauteur_explosion / 2, v->rect.w, v->rect.h);
+            blit(v->image_explosion, &source, ecran, &centre);
+        } else {
+            blit(v->image_explosion, &source, ecran, &v->rect);
+        }
+        return;
+    }
+    if (e->mode_script == SCRIPT_FINI)
+        return;
+    if (e->touche == 1) {
+        // The hit picture replaces one frame; the animation resumes where it was.
+        blit(e->image_touche, NULL, ecran, &v->rect);
+        e->touche = 0;
+        return;
+    }
+    blit(e->images[e->compteur_anim >= e->seuil_anim ? 1 : 0], NULL, ecran, &v->rect);
+    e->compteur_anim++;
+    if (e->compteur_anim > e->periode_anim)
+        e->compteur_anim = 0;
+}
