@@ -49,9 +49,11 @@ TEST(Police, LesPlagesDuMarqueurDonnentLesGlyphesEnPartantDe33)
     EXPECT_EQ(p->glyphes[32].y, 0);
     EXPECT_EQ(p->glyphes[32].w, 3);
     EXPECT_EQ(p->hauteur, 4);
-    for (int code = 0; code < 256; code++)
-        if (code != 32 && code != 33 && code != 34)
+    for (int code = 0; code < 256; code++) {
+        if (code != 32 && code != 33 && code != 34) {
             EXPECT_EQ(p->glyphes[code].w, 0) << code;
+        }
+    }
     ferme_police(p);
 }
 

@@ -1,0 +1,199 @@
+// The catalogue: every slot loaded, colour keys kept through conversion, and all or nothing
+// when a file is missing (what is loaded is released; later groups are never opened).
+#include "ressources/ressources.h"
+
+#include "support/environnement.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <malloc.h>
+#include <set>
+#include <string>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A copy of the game folder's data (as hard links, so that a watch on the copy sees the
+// files opened) in a folder beside it, less some files; the test runs the loader from there.
+class DossierPartiel {
+public:
+    explicit DossierPartiel(const std::set<std::string>& absents)
+        : origine_(fs::current_path()), dossier_(origine_.parent_path() / ("catalogue_" + std::to_string(getpid())))
+    {
+        fs::remove_all(dossier_);
+        for (const char* sous : {"Images", "Sound"}) {
+            fs::create_directories(dossier_ / sous);
+            for (const auto& f : fs::directory_iterator(origine_ / sous)) {
+                const std::string nom = std::string(sous) + "/" + f.path().filename().string();
+                if (!absents.count(nom))
+                    fs::create_hard_link(f.path(), dossier_ / nom);
+            }
+        }
+        fs::current_path(dossier_);
+    }
+    ~DossierPartiel()
+    {
+        fs::current_path(origine_);
+        fs::remove_all(dossier_);
+    }
+    const fs::path& dossier() const { return dossier_; }
+
+private:
+    fs::path origine_;
+    fs::path dossier_;
+};
+
+// Names of the files opened in the watched folders while the watch was on.
+class Espion {
+public:
+    explicit Espion(const fs::path& dossier) : fd_(inotify_init1(IN_NONBLOCK))
+    {
+        for (const char* sous : {"Images", "Sound"})
+            inotify_add_watch(fd_, (dossier / sous).c_str(), IN_OPEN);
+    }
+    ~Espion() { close(fd_); }
+    std::set<std::string> ouverts()
+    {
+        std::set<std::string> noms;
+        alignas(inotify_event) char tampon[1 << 16];
+        ssize_t n;
+        while ((n = read(fd_, tampon, sizeof tampon)) > 0)
+            for (char* p = tampon; p < tampon + n;) {
+                auto* e = reinterpret_cast<inotify_event*>(p);
+                if (e->len > 0)
+                    noms.insert(e->name);
+                p += sizeof(inotify_event) + e->len;
+            }
+        return noms;
+    }
+
+private:
+    int fd_;
+};
+
+bool finit_par(const std::string& nom, const std::string& fin)
+{
+    return nom.size() >= fin.size() && nom.compare(nom.size() - fin.size(), fin.size(), fin) == 0;
+}
+
+size_t tas_utilise() { return mallinfo2().uordblks; }
+
+TEST(Catalogue, ToutEstChargeEtLesImagesSontAuFormatDeLEcran)
+{
+    ASSERT_TRUE(mixeur_ouvert());
+    ressources* r = charge_ressources();
+    ASSERT_NE(r, nullptr);
+    for (int slot = 0; slot < NB_RESSOURCES; slot++)
+        EXPECT_NE(r->slots[slot], nullptr) << slot;
+    const SDL_PixelFormat* ecran = ecran_test()->format;
+    for (int slot = PREMIERE_IMAGE_CONVERTIE; slot < PREMIERE_MUSIQUE; slot++)
+        EXPECT_EQ(image(r, slot)->format->BitsPerPixel, ecran->BitsPerPixel) << slot;
+    // Slots 0 to 9 keep the format they were read in (the PNG pages are plain RGB).
+    EXPECT_EQ(image(r, 0)->format->BytesPerPixel, 3);
+    libere_ressources(r);
+    std::free(r);
+}
+
+TEST(Catalogue, LaCleDeCouleurSurvitALaConversion)
+{
+    ressources* r = charge_ressources();
+    ASSERT_NE(r, nullptr);
+    struct cas {
+        int slot;
+        Uint8 r, g, b;
+    };
+    for (const cas& c : {cas{10, 0, 0, 0}, cas{22, 0, 255, 0}, cas{105, 69, 69, 69}, cas{45, 47, 47, 47},
+                         cas{46, 255, 255, 0}, cas{166, 255, 101, 82}}) {
+        SDL_Surface* s = image(r, c.slot);
+        EXPECT_TRUE(s->flags & SDL_SRCCOLORKEY) << c.slot;
+        EXPECT_EQ(s->format->colorkey, SDL_MapRGB(s->format, c.r, c.g, c.b)) << c.slot;
+    }
+    EXPECT_FALSE(image(r, 25)->flags & SDL_SRCCOLORKEY);  // a picture without a key stays opaque
+    // Drawn over a white screen, the key colour lets the white through.
+    SDL_Surface* fond = SDL_CreateRGBSurface(SDL_SWSURFACE, 64, 64, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_FillRect(fond, NULL, 0xFFFFFF);
+    SDL_Surface* flash = image(r, 105);
+    SDL_BlitSurface(flash, NULL, fond, NULL);
+    int transparents = 0;
+    SDL_LockSurface(flash);
+    for (int y = 0; y < flash->h && y < 64; y++)
+        for (int x = 0; x < flash->w && x < 64; x++) {
+            const Uint32 source = static_cast<Uint32*>(flash->pixels)[y * flash->pitch / 4 + x] & 0xFFFFFF;
+            const Uint32 dessine = static_cast<Uint32*>(fond->pixels)[y * fond->pitch / 4 + x];
+            if (source == flash->format->colorkey) {
+                transparents++;
+                EXPECT_EQ(dessine, 0xFFFFFFu);
+            }
+        }
+    SDL_UnlockSurface(flash);
+    EXPECT_GT(transparents, 0);
+    SDL_FreeSurface(fond);
+    libere_ressources(r);
+    std::free(r);
+}
+
+TEST(Catalogue, LesPairesDuVaisseauBlancSontDroiteAvantGauche)
+{
+    EXPECT_STREQ(table_ressources[11].fichier, "Images/Vaisseau1_Gauche.bmp");
+    EXPECT_STREQ(table_ressources[12].fichier, "Images/Vaisseau1_Droite.bmp");
+    EXPECT_STREQ(table_ressources[15].fichier, "Images/Vaisseau1B_Droite.bmp");
+    EXPECT_STREQ(table_ressources[16].fichier, "Images/Vaisseau1B_Gauche.bmp");
+    EXPECT_STREQ(table_ressources[18].fichier, "Images/Vaisseau2_Gauche.bmp");
+    EXPECT_STREQ(table_ressources[19].fichier, "Images/Vaisseau2_Droite.bmp");
+    EXPECT_STREQ(table_ressources[190].fichier, "Sound/Boss.wav");
+    EXPECT_EQ(table_ressources[190].lecture, CHARGEUR_MUSIQUE);
+}
+
+TEST(Catalogue, UnDernierSonManquantRendNullEtLibereToutCeQuiEtaitCharge)
+{
+    // A first full load and release settles the libraries' own one-time allocations.
+    ressources* r = charge_ressources();
+    ASSERT_NE(r, nullptr);
+    libere_ressources(r);
+    std::free(r);
+
+    DossierPartiel dossier({"Sound/trxrr3.wav"});
+    Espion espion(dossier.dossier());
+    const size_t avant = tas_utilise();
+    EXPECT_EQ(charge_ressources(), nullptr);
+    const size_t apres = tas_utilise();
+    const std::set<std::string> ouverts = espion.ouverts();
+    EXPECT_TRUE(ouverts.count("Warning.wav"));  // everything before the last chunk was read
+    EXPECT_TRUE(ouverts.count("Adios.ogg"));
+    // Tens of megabytes were loaded; what stays allocated is at most small library state.
+    EXPECT_LT(apres > avant ? apres - avant : 0, 256u * 1024u);
+}
+
+TEST(Catalogue, UnFichierManquantDuPremierGroupeArreteAvantToutBmpMusiqueOuSon)
+{
+    DossierPartiel dossier({"Images/Noir.png"});
+    Espion espion(dossier.dossier());
+    const size_t avant = tas_utilise();
+    EXPECT_EQ(charge_ressources(), nullptr);
+    const size_t apres = tas_utilise();
+    const std::set<std::string> ouverts = espion.ouverts();
+    EXPECT_TRUE(ouverts.count("Titre2.png"));
+    EXPECT_TRUE(ouverts.count("Cleared.png"));  // the whole group is read before it is checked
+    for (const std::string& nom : ouverts) {
+        EXPECT_FALSE(finit_par(nom, ".bmp")) << nom;
+        EXPECT_FALSE(finit_par(nom, ".ogg")) << nom;
+        EXPECT_FALSE(finit_par(nom, ".wav")) << nom;
+    }
+    EXPECT_LT(apres > avant ? apres - avant : 0, 64u * 1024u);
+}
+
+TEST(Catalogue, ConvertitEcranRendUneCopieEtTraiteNull)
+{
+    EXPECT_EQ(convertit_ecran(NULL), nullptr);
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_Surface* copie = convertit_ecran(s);
+    ASSERT_NE(copie, nullptr);
+    EXPECT_NE(copie, s);
+    EXPECT_EQ(copie->format->BitsPerPixel, ecran_test()->format->BitsPerPixel);
+    SDL_FreeSurface(copie);
+}
+
+}  // namespace
