@@ -3,7 +3,6 @@
 #include "moteur/ennemi.h"
 
 #include "memoire/suivi.h"
-#include "plateforme/horloge.h"
 #include "ressources/ressources.h"
 
 const etiquette GOLGOTH = {"GOLGOTH"};
@@ -160,11 +159,7 @@ void affiche_ennemi(ennemi* e, SDL_Surface* ecran)
     if (v->phase_explosion > 0) {
         SDL_Rect source = cree_rect((v->phase_explosion - 1) * e->largeur_explosion, 0, e->largeur_explosion,
                                     e->hauteur_explosion);
-        const Uint32 maintenant = horloge_ms();
-        if (maintenant - v->instant_phase > static_cast<Uint32>(v->duree_phase)) {
-            v->phase_explosion++;
-            v->instant_phase = maintenant;
-        }
+        avance_explosion(v);
         if (e->nom == &MALIN) {
             // The big explosion is centred on the body instead of hanging from its corner.
             SDL_Rect centre = cree_rect(v->rect.x + v->rect.w / 2 - e->largeur_explosion / 2,

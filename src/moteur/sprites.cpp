@@ -3,6 +3,7 @@
 #include "moteur/sprites.h"
 
 #include "memoire/suivi.h"
+#include "plateforme/horloge.h"
 
 namespace {
 
@@ -144,6 +145,16 @@ void inverse_polarite(vaisseau* v) { v->polarite = v->polarite == 0 ? 1 : 0; }
 void fixe_phase_explosion(vaisseau* v, int n) { v->phase_explosion = n; }
 void fixe_invulnerabilite(vaisseau* v, int n) { v->invulnerabilite = n; }
 void fixe_son_destruction(vaisseau* v, Mix_Chunk* son) { v->son_destruction = son; }
+
+// Unsigned difference: the comparison survives the tick counter wrapping.
+void avance_explosion(vaisseau* v)
+{
+    const Uint32 maintenant = horloge_ms();
+    if (maintenant - v->instant_phase > static_cast<Uint32>(v->duree_phase)) {
+        v->phase_explosion++;
+        v->instant_phase = maintenant;
+    }
+}
 
 void deplace_rect(SDL_Rect* r, int dx, int dy)
 {

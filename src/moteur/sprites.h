@@ -77,6 +77,9 @@ void fixe_phase_explosion(vaisseau* v, int n);
 void fixe_invulnerabilite(vaisseau* v, int n);
 void fixe_son_destruction(vaisseau* v, Mix_Chunk* son);
 
+// Moves an explosion on to its next frame once the current one has been shown its time.
+void avance_explosion(vaisseau* v);
+
 void deplace_rect(SDL_Rect* r, int dx, int dy);
 void place_rect(SDL_Rect* r, SDL_Rect valeur);
 
