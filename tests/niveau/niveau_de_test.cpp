@@ -1,0 +1,181 @@
+// The test stage and the helpers that watch it.
+#include "niveau_de_test.h"
+
+#include "memoire/suivi.h"
+#include "plateforme/horloge.h"
+
+#include <SDL_mixer.h>
+#include <cstdlib>
+
+ressources* NiveauTest::r = NULL;
+
+namespace {
+distribution_test distribution_voulue;
+const ressources* catalogue = NULL;
+ennemi* dernier_boss = NULL;
+
+std::function<void()> action_rappel;
+void rappel() { action_rappel(); }
+
+ennemi* drone(int x, int y, int vie, int points, int apparition, int dx, int dy)
+{
+    ennemi* e = cree_ennemi(cree_rect(x, y, 32, 32), vie, 1, image(catalogue, 108), POLARITE_NEUTRE,
+                            image(catalogue, 80), 12, 50, apparition, &GOLGOTH, SCRIPT_UNE_FOIS, 32, 30, 14, 14, points);
+    ajoute_etape(e, cree_etape(dx, dy, 5000));
+    return e;
+}
+
+ennemi** construit_test(const ressources* r, int* nb)
+{
+    catalogue = r;
+    ennemi** cast = static_cast<ennemi**>(alloue(4 * static_cast<int>(sizeof(ennemi*))));
+    int n = 0;
+    if (distribution_voulue.cible)
+        cast[n++] = drone(300, 150, 1, 7, 200, 0, 0);
+    if (distribution_voulue.kamikaze)
+        cast[n++] = drone(300, 100, 50000, 0, 200, 0, 4);
+    if (distribution_voulue.leurre)
+        cast[n++] = drone(150, 5, 50000, 0, 300, 0, 0);
+    ennemi* boss = cree_ennemi(cree_rect(264, 5, 110, 47), 250, 60, image(r, 120), POLARITE_NEUTRE, image(r, 82), 12,
+                               100, distribution_voulue.apparition_boss, &GOLGOTH, SCRIPT_EN_BOUCLE, 96, 90, 55, 10, 500);
+    ajoute_etape(boss, cree_etape(0, 0, 100));
+    fixe_image_touche(boss, image(r, 122));
+    cast[n++] = boss;
+    dernier_boss = boss;
+    *nb = n;
+    return cast;
+}
+
+Uint32 lit_pixel(SDL_Surface* s, int x, int y)
+{
+    return *reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch + x * 4);
+}
+}  // namespace
+
+void NiveauTest::SetUpTestSuite()
+{
+    ASSERT_TRUE(mixeur_ouvert());
+    r = charge_ressources();
+    ASSERT_NE(r, nullptr);
+}
+
+void NiveauTest::TearDownTestSuite()
+{
+    if (r != NULL) {
+        libere_ressources(r);
+        std::free(r);
+        r = NULL;
+    }
+}
+
+void NiveauTest::TearDown()
+{
+    libere_tout();
+    horloge_fixe_rappel(NULL);
+    Uint8* touches = SDL_GetKeyState(NULL);
+    touches[SDLK_UP] = touches[SDLK_DOWN] = touches[SDLK_LEFT] = touches[SDLK_RIGHT] = touches[SDLK_g] = 0;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+    }
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+}
+
+parametres_niveau NiveauTest::parametres(const distribution_test& d)
+{
+    distribution_voulue = d;
+    const int nb = (d.cible ? 1 : 0) + (d.kamikaze ? 1 : 0) + (d.leurre ? 1 : 0) + 1;
+    parametres_niveau p = {};
+    p.carte_titre = 63;
+    p.fond_jeu = 50;
+    p.fond_fin = 51;
+    p.cadre = 44;
+    p.image_alerte = 73;
+    p.musique = 189;
+    p.musique_boss = 190;
+    p.capacite = 10;
+    p.index_boss = nb - 1;
+    p.nb_nettoyage = 0;
+    p.pas_defilement = 1;
+    p.invulnerabilite_fin = 200;
+    p.debut_alerte = 10000000;  // far beyond any test
+    p.facteur_barre_boss = 0.284;
+    p.nb_plombs = 7;
+    p.construit_distribution = construit_test;
+    p.fond_courant = NULL;
+    p.finale = NULL;
+    return p;
+}
+
+bilan NiveauTest::joue(const parametres_niveau& p, int mode, int score, std::function<void(const attente_vue&)> apres)
+{
+    Uint32 precedent = horloge_ms();
+    int numero = 0;
+    action_rappel = [&]() {
+        const Uint32 maintenant = horloge_ms();
+        attente_vue vue;
+        vue.s = niveau_scene_en_cours();
+        vue.duree = maintenant - precedent;
+        vue.temps_image = vue.s != NULL ? precedent - vue.s->debut : 0;
+        vue.numero = ++numero;
+        precedent = maintenant;
+        apres(vue);
+    };
+    horloge_fixe_rappel(rappel);
+    bilan* b = joue_niveau(ecran_test(), mode, score, 13, r, &p);
+    horloge_fixe_rappel(NULL);
+    const bilan resultat = *b;
+    std::free(b);
+    return resultat;
+}
+
+ennemi* boss_test() { return dernier_boss; }
+
+void tiens_touche(SDLKey k, bool tenue) { SDL_GetKeyState(NULL)[k] = tenue ? 1 : 0; }
+
+void presse_touche(SDLKey k)
+{
+    SDL_Event e = {};
+    e.type = SDL_KEYDOWN;
+    e.key.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = k;
+    SDL_PushEvent(&e);
+}
+
+bool image_visible(SDL_Surface* image, int x, int y, const SDL_Rect* source)
+{
+    SDL_Surface* ecran = ecran_test();
+    if (image->format->BytesPerPixel != 4) {
+        ADD_FAILURE() << "only pictures in the screen's 32-bit format can be compared";
+        return false;
+    }
+    const SDL_Rect partie = source != NULL ? *source : cree_rect(0, 0, image->w, image->h);
+    const bool cle = (image->flags & SDL_SRCCOLORKEY) != 0;
+    int opaques = 0;
+    bool pareil = true;
+    SDL_LockSurface(ecran);
+    SDL_LockSurface(image);
+    for (int j = 0; j < partie.h && pareil; j++) {
+        for (int i = 0; i < partie.w; i++) {
+            const Uint32 p = lit_pixel(image, partie.x + i, partie.y + j);
+            if (cle && p == image->format->colorkey)
+                continue;
+            opaques++;
+            if (lit_pixel(ecran, x + i, y + j) != p) {
+                pareil = false;
+                break;
+            }
+        }
+    }
+    SDL_UnlockSurface(image);
+    SDL_UnlockSurface(ecran);
+    return pareil && opaques > 0;
+}
+
+bool son_lance(int canal)
+{
+    const bool lance = Mix_Playing(canal) != 0;
+    Mix_HaltChannel(canal);
+    return lance;
+}
