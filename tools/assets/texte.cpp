@@ -2,11 +2,13 @@
 #include "texte.h"
 
 #include <SDL_ttf.h>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace {
-constexpr const char* fichier_police = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+constexpr const char* fichier_ttf = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 std::map<int, TTF_Font*> polices;  // opened once per size
 
 TTF_Font* police_de(int taille)
@@ -14,9 +16,9 @@ TTF_Font* police_de(int taille)
     auto it = polices.find(taille);
     if (it != polices.end())
         return it->second;
-    TTF_Font* f = TTF_OpenFont(fichier_police, taille);
+    TTF_Font* f = TTF_OpenFont(fichier_ttf, taille);
     if (f == NULL) {
-        std::fprintf(stderr, "cannot open %s: %s\n", fichier_police, TTF_GetError());
+        std::fprintf(stderr, "cannot open %s: %s\n", fichier_ttf, TTF_GetError());
         std::exit(1);
     }
     polices[taille] = f;

@@ -2,6 +2,7 @@
 // RGBA pixels, so that shapes blend smoothly; plus the colour type and the fixed
 // pseudo-random generator that makes every run paint the same bytes.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

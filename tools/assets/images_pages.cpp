@@ -1,0 +1,203 @@
+// Full-screen pages: title (plain and cheat), controls, credits, stage cards, tallies,
+// continue, game over and the end pages. All text is set in the TrueType font.
+#include "dessins.h"
+#include "formes.h"
+#include "texte.h"
+
+#include <cmath>
+
+namespace {
+constexpr couleur texte_clair = rgb(230, 235, 255);
+
+// A dark gradient sky with a scatter of stars, the backdrop of most pages.
+void fond_page(toile& t, couleur haut, couleur bas, uint32_t graine)
+{
+    degrade_vertical(t, 0, 0, t.l, t.h, haut, bas);
+    hasard h(graine);
+    for (int i = 0; i < 180; i++) {
+        const int x = h.entier(t.l), y = h.entier(t.h);
+        pose(t, x, y, rgb(220, 225, 255), h.entre(0.2f, 0.9f));
+    }
+}
+
+style_texte style_titre(int taille) { return {taille, rgb(255, 250, 210), rgb(255, 160, 40), 3, rgb(70, 20, 10), 4}; }
+style_texte style_corps(int taille) { return {taille, texte_clair, rgb(170, 185, 230), 0, rgb(0, 0, 0), 2}; }
+
+// The game's name, its first half red and its second half blue.
+void nom_du_jeu(toile& t, int y, int taille)
+{
+    const int lg = largeur_texte("POLA", taille), ld = largeur_texte("RITE", taille);
+    const int x = 320 - (lg + ld) / 2;
+    ecrit(t, "POLA", x, y, A_GAUCHE, {taille, rgb(255, 150, 140), rgb(210, 20, 30), 3, rgb(60, 6, 10), 5});
+    ecrit(t, "RITE", x + lg, y, A_GAUCHE, {taille, rgb(150, 200, 255), rgb(30, 80, 230), 3, rgb(6, 14, 60), 5});
+}
+
+// A keyboard key with its label, and what it does beside it.
+void touche(toile& t, int x, int y, int l, const char* nom, const char* effet)
+{
+    rectangle(t, x, y + 4, l, 36, rgb(40, 42, 60));
+    rectangle(t, x, y, l, 36, rgb(200, 204, 220));
+    degrade_vertical(t, x + 3, y + 3, l - 6, 28, rgb(245, 246, 255), rgb(180, 184, 200));
+    ecrit(t, nom, x + l / 2, y + 7, A_CENTRE, style_simple(17, rgb(30, 30, 50)));
+    ecrit(t, effet, 330, y + 6, A_GAUCHE, style_corps(20));
+}
+
+void fleche(toile& t, float cx, float cy, float angle)
+{
+    const float c = std::cos(angle), s = std::sin(angle);
+    auto P = [&](float x, float y) { return point{cx + x * c - y * s, cy + x * s + y * c}; };
+    polygone(t, {P(9, 0), P(0, -8), P(0, -3), P(-8, -3), P(-8, 3), P(0, 3), P(0, 8)}, rgb(30, 30, 50));
+}
+
+void touche_fleche(toile& t, int x, int y, float angle)
+{
+    rectangle(t, x, y + 4, 36, 36, rgb(40, 42, 60));
+    rectangle(t, x, y, 36, 36, rgb(200, 204, 220));
+    degrade_vertical(t, x + 3, y + 3, 30, 28, rgb(245, 246, 255), rgb(180, 184, 200));
+    fleche(t, x + 18.0f, y + 17.0f, angle);
+}
+}  // namespace
+
+void page_titre(toile& t, bool triche)
+{
+    fond_page(t, rgb(6, 6, 24), rgb(40, 16, 60), 100);
+    halo(t, 200, 230, 220, rgb(200, 40, 40), 0.35f);
+    halo(t, 440, 230, 220, rgb(40, 80, 220), 0.35f);
+    nom_du_jeu(t, 70, 84);
+    ecrit(t, "RED OR BLUE: ABSORB YOUR OWN COLOUR", 320, 190, A_CENTRE, style_corps(18));
+    // Two ships, one of each colour, in the middle of the page.
+    toile rouge(33, 45), bleu(33, 45);
+    vaisseau(rouge, ROUGE, 0);
+    vaisseau(bleu, BLEU, 0);
+    for (int j = 0; j < 45 * 2; j++)
+        for (int i = 0; i < 33 * 2; i++) {
+            const pixel& a = rouge.at(i / 2, j / 2);
+            const pixel& b = bleu.at(i / 2, j / 2);
+            pose(t, 230 + i, 230 + j, couleur{a.r, a.g, a.b}, a.a);
+            pose(t, 344 + i, 230 + j, couleur{b.r, b.g, b.b}, b.a);
+        }
+    ecrit(t, "PRESS ENTER", 320, 345, A_CENTRE, style_titre(30));
+    if (triche) {
+        rectangle(t, 0, 448, 640, 32, rgb(120, 10, 20));
+        ecrit(t, "CHEAT MODE: INFINITE LIVES", 320, 452, A_CENTRE, style_simple(20, rgb(255, 240, 120)));
+        ecrit(t, "CHEAT", 600, 20, A_DROITE, {26, rgb(255, 240, 120), rgb(255, 80, 40), 2, rgb(80, 0, 0), 0});
+    } else {
+        ecrit(t, "ESCAPE TO QUIT", 320, 455, A_CENTRE, style_simple(14, rgb(150, 160, 200)));
+    }
+}
+
+void page_clavier(toile& t)
+{
+    fond_page(t, rgb(10, 14, 40), rgb(24, 10, 40), 101);
+    ecrit(t, "CONTROLS", 320, 30, A_CENTRE, style_titre(44));
+    touche_fleche(t, 150, 120, -1.5708f);
+    touche_fleche(t, 190, 120, 1.5708f);
+    touche_fleche(t, 230, 120, 3.14159f);
+    touche_fleche(t, 270, 120, 0);
+    ecrit(t, "Move the ship", 330, 126, A_GAUCHE, style_corps(20));
+    touche(t, 270, 190, 36, "G", "Fire");
+    touche(t, 270, 250, 36, "F", "Switch colour red / blue");
+    touche(t, 270, 310, 36, "D", "Super shot (full gauge)");
+    touche(t, 210, 370, 96, "Escape", "Quit");
+    ecrit(t, "Shots of your colour fill the gauge; the others hurt.", 320, 432, A_CENTRE, style_corps(16));
+}
+
+void page_programmation(toile& t)
+{
+    fond_page(t, rgb(8, 20, 30), rgb(10, 40, 50), 102);
+    nom_du_jeu(t, 60, 64);
+    ecrit(t, "PROGRAMMING", 320, 210, A_CENTRE, style_titre(40));
+    ecrit(t, "Game code, stages and screens", 320, 280, A_CENTRE, style_corps(22));
+    ecrit(t, "by the development team", 320, 315, A_CENTRE, style_corps(22));
+    ecrit(t, "PRESS ENTER", 320, 420, A_CENTRE, style_simple(16, rgb(150, 170, 200)));
+}
+
+void page_ressources(toile& t)
+{
+    fond_page(t, rgb(30, 10, 30), rgb(50, 20, 20), 103);
+    ecrit(t, "PICTURES AND SOUNDS", 320, 150, A_CENTRE, style_titre(40));
+    ecrit(t, "Generated by the build", 320, 240, A_CENTRE, style_corps(24));
+    ecrit(t, "drawn and composed by program, the same on every run", 320, 280, A_CENTRE, style_corps(16));
+    ecrit(t, "PRESS ENTER", 320, 420, A_CENTRE, style_simple(16, rgb(200, 160, 200)));
+}
+
+void page_noire(toile& t) { rectangle(t, 0, 0, t.l, t.h, rgb(0, 0, 0)); }
+
+void page_merci(toile& t)
+{
+    fond_page(t, rgb(10, 10, 40), rgb(60, 20, 60), 104);
+    ecrit(t, "THANK YOU", 320, 150, A_CENTRE, style_titre(56));
+    ecrit(t, "FOR PLAYING", 320, 225, A_CENTRE, style_titre(40));
+    nom_du_jeu(t, 320, 40);
+}
+
+void page_adieu(toile& t)
+{
+    fond_page(t, rgb(20, 6, 30), rgb(4, 2, 10), 105);
+    toile m(97, 138);
+    maitre(m, 0);
+    for (int j = 0; j < 138 * 2; j++)
+        for (int i = 0; i < 97 * 2; i++) {
+            const pixel& p = m.at(i / 2, j / 2);
+            pose(t, 223 + i, 40 + j, couleur{p.r, p.g, p.b}, p.a);
+        }
+    ecrit(t, "\"FAREWELL... FOR NOW.\"", 320, 350, A_CENTRE, style_titre(30));
+    ecrit(t, "THE END", 320, 410, A_CENTRE, style_corps(26));
+}
+
+void page_terminee(toile& t)
+{
+    fond_page(t, rgb(10, 20, 50), rgb(30, 10, 40), 106);
+    ecrit(t, "ALL STAGES", 320, 70, A_CENTRE, style_titre(52));
+    ecrit(t, "CLEARED!", 320, 140, A_CENTRE, style_titre(52));
+    // The four score digits are drawn at x 425 to 520, y 280 to 316.
+    ecrit(t, "FINAL SCORE", 400, 284, A_DROITE, style_corps(26));
+    rectangle(t, 417, 272, 111, 52, rgb(150, 160, 210));
+    rectangle(t, 420, 275, 105, 46, rgb(6, 6, 20));
+    ecrit(t, "PRESS ENTER", 320, 420, A_CENTRE, style_simple(16, rgb(150, 170, 200)));
+}
+
+void page_continuer(toile& t, bool oui)
+{
+    // Only the middle panel is painted: around it the frozen last frame of the stage
+    // shows through the colour key.
+    rectangle(t, 110, 150, 420, 180, rgb(150, 160, 210));
+    degrade_vertical(t, 114, 154, 412, 172, rgb(24, 26, 70), rgb(10, 10, 30));
+    ecrit(t, "CONTINUE?", 320, 172, A_CENTRE, style_titre(44));
+    const couleur choisi = rgb(255, 230, 90), autre = rgb(110, 116, 150);
+    rectangle(t, oui ? 170 : 350, 250, 120, 50, oui ? rgb(200, 40, 40) : rgb(40, 80, 220));
+    ecrit(t, "YES", 230, 258, A_CENTRE, style_simple(30, oui ? choisi : autre));
+    ecrit(t, "NO", 410, 258, A_CENTRE, style_simple(30, oui ? autre : choisi));
+}
+
+void carte_niveau(toile& t, const char* titre, const char* sous_titre)
+{
+    fond_page(t, rgb(4, 4, 14), rgb(16, 10, 34), 107);
+    rectangle(t, 0, 180, 640, 2, rgb(200, 60, 60));
+    rectangle(t, 0, 300, 640, 2, rgb(60, 100, 230));
+    ecrit(t, titre, 320, 192, A_CENTRE, style_titre(64));
+    ecrit(t, sous_titre, 320, 320, A_CENTRE, style_corps(22));
+}
+
+void page_bilan(toile& t, int vague)
+{
+    // The between-stage tally; the two wave pictures move bands of light across it.
+    fond_page(t, rgb(8, 12, 40), rgb(30, 14, 50), 108);
+    for (int k = 0; k < 3 && vague; k++) {
+        const float y = 100 + k * 120 + (vague == 1 ? 0 : 60);
+        for (int x = 0; x < 640; x++) {
+            const float yy = y + 20 * std::sin(x / 50.0f + vague);
+            for (int d = -12; d <= 12; d++)
+                pose(t, x, int(yy) + d, vague == 1 ? rgb(220, 60, 60) : rgb(60, 110, 240), 0.35f * (1 - std::fabs(d) / 12.0f));
+        }
+    }
+    ecrit(t, "STAGE CLEAR", 320, 170, A_CENTRE, style_titre(56));
+    ecrit(t, "GET READY FOR THE NEXT ONE", 320, 270, A_CENTRE, style_corps(22));
+}
+
+void page_perdu(toile& t)
+{
+    fond_page(t, rgb(30, 4, 8), rgb(4, 2, 4), 109);
+    ecrit(t, "GAME OVER", 320, 170, A_CENTRE, {72, rgb(255, 150, 140), rgb(180, 10, 20), 3, rgb(40, 0, 0), 5});
+    ecrit(t, "THE COLOURS FADE...", 320, 280, A_CENTRE, style_corps(22));
+}

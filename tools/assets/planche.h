@@ -1,0 +1,9 @@
+// The contact sheet: every generated picture shrunk into a grid cell with its name under
+// it, keyed areas shown as a checkerboard; one PNG to look the whole set over.
+#pragma once
+#include "fichiers_images.h"
+
+#include <string>
+
+void ajoute_a_planche(const std::string& nom, const image_finale& im);
+bool ecrit_planche(const std::string& chemin);
