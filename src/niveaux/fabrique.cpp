@@ -1,0 +1,49 @@
+// Building blocks of the stages' casts: enemies from kind rows, shot templates, steps, fans.
+#include "niveaux/fabrique.h"
+
+ennemi* cree_ennemi_espece(const espece& k, const ressources* r, int x, int y, int apparition)
+{
+    ennemi* e = cree_ennemi(cree_rect(x, y, k.l, k.h), k.vie, k.capacite_tirs, image(r, k.image), k.polarite,
+                            image(r, k.explosion), k.nb_phases, k.duree_phase, apparition, k.nom, k.mode_script,
+                            k.largeur_explosion, k.hauteur_explosion, k.rayon_x, k.rayon_y, k.points);
+    fixe_son_ennemi(e, k.son_destruction == AUCUN ? NULL : son(r, k.son_destruction));
+    if (k.image_touche != AUCUN)
+        fixe_image_touche(e, image(r, k.image_touche));
+    return e;
+}
+
+tir modele_tir(const ressources* r, const allure_tir& a, int genre, int x, int y, int dx, int dy)
+{
+    tir t = {};
+    t.rect = cree_rect(x, y, a.l, a.h);
+    t.image1 = image(r, a.image1);
+    t.image2 = image(r, a.image2);
+    t.genre = genre;
+    t.dx = dx;
+    t.dy = dy;
+    return t;
+}
+
+etape* ajoute_deplacement(ennemi* e, int dx, int dy, int duree)
+{
+    etape* s = cree_etape(dx, dy, duree);
+    ajoute_etape(e, s);
+    return s;
+}
+
+void ajoute_eventail(etape* s, tir modele, int demi_largeur)
+{
+    const int dx = modele.dx;
+    ajoute_tir_etape(s, &modele);
+    for (int k = 1; k <= demi_largeur; k++) {
+        modele.dx = dx + k;
+        ajoute_tir_etape(s, &modele);
+        modele.dx = dx - k;
+        ajoute_tir_etape(s, &modele);
+    }
+}
+
+void fixe_son_etape_slot(etape* s, const ressources* r, int slot)
+{
+    fixe_son_etape(s, slot == AUCUN ? NULL : son(r, slot));
+}

@@ -1,0 +1,209 @@
+// Screenshots of the game run headless, into <build>/captures/: stage 1 played by the test
+// autopilot on the virtual clock, saved at chosen stage times and in its closing tally;
+// then every front-end screen, saved and left with the key a player would press.
+#include "png_ecran.h"
+#include "support/pilote_auto.h"
+
+#include "ecrans/ecran_continue.h"
+#include "ecrans/ecran_entre_niveaux.h"
+#include "ecrans/ecran_fin.h"
+#include "ecrans/ecran_intro.h"
+#include "ecrans/ecran_perdu.h"
+#include "ecrans/ecran_titre.h"
+#include "memoire/suivi.h"
+#include "niveaux/niveau1.h"
+#include "plateforme/horloge.h"
+
+#include <SDL_mixer.h>
+#include <cstdio>
+#include <dlfcn.h>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int PERIODE_IMAGE = 13;
+constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
+constexpr int IMAGE_TABLEAU = 250;      // closing frame saved, with the tally on screen
+
+SDL_Surface* ecran = NULL;
+const ressources* R = NULL;
+
+void sauve(const char* nom)
+{
+    const std::string chemin = std::string(DOSSIER_CAPTURES) + "/" + nom + ".png";
+    if (ecrit_png(chemin.c_str(), ecran))
+        std::printf("%s\n", chemin.c_str());
+    else
+        std::fprintf(stderr, "cannot write %s\n", chemin.c_str());
+}
+
+// ---- Stage 1 ----------------------------------------------------------------------------
+
+struct instant {
+    Uint32 temps;  // stage time, ms
+    const char* nom;
+    bool fait;
+};
+instant instants[] = {
+    {3500, "niveau1_3500_premiere_vague", false},
+    {21000, "niveau1_21000_lourd", false},
+    {66000, "niveau1_66000_alerte", false},
+    {80000, "niveau1_80000_boss", false},
+};
+int appels = 0;
+int images_cloture = 0;
+
+void observe_niveau()
+{
+    const scene* s = niveau_scene_en_cours();
+    if (s == NULL || ++appels < 2)  // the first wait is the title card's hold
+        return;
+    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI)) {
+        if (++images_cloture == IMAGE_TABLEAU)
+            sauve("niveau1_cloture_250_tableau");
+        return;
+    }
+    const Uint32 t = horloge_ms() - s->debut;
+    for (instant& i : instants)
+        if (!i.fait && t >= i.temps) {
+            sauve(i.nom);
+            i.fait = true;
+        }
+}
+
+int joue_niveau1()
+{
+    pilote_demarre({parametres_niveau1().index_boss, false, observe_niveau});
+    const Uint32 debut = horloge_ms();
+    bilan* b = niveau1(ecran, 2, PERIODE_IMAGE, R);
+    pilote_arrete();
+    std::printf("stage 1: status %d, score %d, %u ms of virtual time\n", b->statut, b->score, horloge_ms() - debut);
+    const int score = b->score;
+    std::free(b);
+    return score;
+}
+
+// ---- Front-end screens -------------------------------------------------------------------
+
+// The screens redraw their page in a loop of their own, with a flip per pass and no wait to
+// hook on; so the tool sees each flip instead, and acts after a page has been flipped a
+// number of times (most pages take Enter only after their first passes).
+constexpr int FLIPS_PAR_PAGE = 40;
+
+// On one page: after `flips` flips, save the screen (if named), then press a key
+// (SDLK_UNKNOWN presses none).
+struct geste {
+    const char* capture;
+    SDLKey touche;
+    int flips = FLIPS_PAR_PAGE;
+};
+
+const geste* gestes = NULL;
+int nb_gestes = 0;
+int flips = 0;
+
+void presse(SDLKey touche)
+{
+    SDL_Event e = {};
+    e.type = SDL_KEYDOWN;
+    e.key.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = touche;
+    SDL_PushEvent(&e);
+}
+
+void apres_flip()
+{
+    if (nb_gestes == 0 || ++flips < gestes->flips)
+        return;
+    flips = 0;
+    if (gestes->capture != NULL)
+        sauve(gestes->capture);
+    if (gestes->touche != SDLK_UNKNOWN)
+        presse(gestes->touche);
+    gestes++;
+    nb_gestes--;
+}
+
+template <int N, typename F>
+void avec_gestes(const geste (&g)[N], F ecran_a_jouer)
+{
+    gestes = g;
+    nb_gestes = N;
+    flips = 0;
+    ecran_a_jouer();
+    nb_gestes = 0;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+    }
+}
+
+void joue_ecrans(int score)
+{
+    const geste intro[] = {{"ecran_intro_1", SDLK_RETURN}, {"ecran_intro_2", SDLK_RETURN}, {"ecran_intro_3", SDLK_RETURN}};
+    avec_gestes(intro, [] { ecran_intro(ecran, R); });
+
+    const geste titre[] = {{"ecran_titre", SDLK_DOWN}, {NULL, SDLK_DOWN}, {NULL, SDLK_DOWN},
+                           {NULL, SDLK_DOWN},         {NULL, SDLK_DOWN}, {"ecran_titre_triche", SDLK_RETURN}};
+    avec_gestes(titre, [] { std::printf("title: mode %d\n", ecran_titre(ecran, R)); });
+
+    const geste entre_niveaux[] = {{"ecran_entre_niveaux", SDLK_UNKNOWN}};
+    avec_gestes(entre_niveaux, [] { ecran_entre_niveaux(ecran, R); });
+
+    const geste suite[] = {{"ecran_continue_oui", SDLK_RIGHT}, {"ecran_continue_non", SDLK_RETURN}};
+    avec_gestes(suite, [] { std::printf("continue: %d\n", ecran_continue(ecran, R)); });
+
+    const geste fin[] = {{"ecran_fin_1", SDLK_RETURN}, {"ecran_fin_2", SDLK_RETURN}, {"ecran_fin_3", SDLK_RETURN}};
+    avec_gestes(fin, [score] { ecran_fin(ecran, score, R); });
+
+    const geste perdu[] = {{"ecran_perdu", SDLK_RETURN, 1}};  // drawn and flipped once, then only waits
+    avec_gestes(perdu, [] { ecran_perdu(ecran); });
+}
+
+}  // namespace
+
+// Every flip of the game comes here first: this definition takes the place of SDL's in the
+// program, and hands over to SDL's own.
+extern "C" int SDL_Flip(SDL_Surface* surface)
+{
+    static auto flip_de_sdl = reinterpret_cast<int (*)(SDL_Surface*)>(dlsym(RTLD_NEXT, "SDL_Flip"));
+    const int resultat = flip_de_sdl(surface);
+    apres_flip();
+    return resultat;
+}
+
+int main()
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (chdir(JEU_DOSSIER) != 0 || SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
+        std::fprintf(stderr, "cannot start in %s: %s\n", JEU_DOSSIER, SDL_GetError());
+        return 1;
+    }
+    ecran = SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
+    Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048);
+    mkdir(DOSSIER_CAPTURES, 0755);
+    if (setjmp(reprise) != 0) {
+        std::fprintf(stderr, "out of memory: %s\n", suivi_erreur());
+        return 1;
+    }
+    ressources* r = charge_ressources();
+    if (ecran == NULL || r == NULL) {
+        std::fprintf(stderr, "cannot open the screen or load the game's files\n");
+        return 1;
+    }
+    R = r;
+    horloge_virtuelle(1000);
+
+    const int score = joue_niveau1();
+    joue_ecrans(score);
+
+    libere_ressources(r);
+    std::free(r);
+    Mix_CloseAudio();
+    SDL_Quit();
+    return 0;
+}
