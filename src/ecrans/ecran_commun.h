@@ -1,0 +1,12 @@
+// What the front-end screens share: drawing a whole picture at a place, and the event sweep
+// of a page that the player leaves with Enter.
+#pragma once
+#include <SDL.h>
+
+// Draws the whole picture with its top-left corner at (x, y).
+void affiche_a(SDL_Surface* image, SDL_Surface* ecran, int x, int y);
+
+// One sweep of the event queue for a page left with Enter: true when the page is over.
+// Closing the window ends the page at once; Enter only once the page has had its first
+// 11 passes, so that a key held from the previous page does not skip this one.
+bool page_quittee(int passes);

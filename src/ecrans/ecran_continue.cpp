@@ -1,0 +1,61 @@
+// The continue screen. The music plays once and is not restarted: when it ends first, the
+// screen waits in silence. The choice sound plays only when the choice really changes.
+#include "ecrans/ecran_continue.h"
+
+#include "ecrans/ecran_commun.h"
+#include "plateforme/horloge.h"
+
+namespace {
+constexpr int MUSIQUE_CONTINUE = 195;
+constexpr int IMAGE_OUI = 48;
+constexpr int IMAGE_NON = 49;
+constexpr int SON_CHOIX = 205;
+constexpr int SON_CONFIRME = 204;
+constexpr int FONDU = 1000;  // ms of music fade, waited out before leaving
+}
+
+int ecran_continue(SDL_Surface* ecran, const ressources* r)
+{
+    Mix_PlayMusic(musique(r, MUSIQUE_CONTINUE), 0);
+    int choix = CONTINUE_OUI;
+    bool quitte = false;
+    while (!quitte) {
+        affiche_a(image(r, choix == CONTINUE_OUI ? IMAGE_OUI : IMAGE_NON), ecran, 0, 0);
+        SDL_Flip(ecran);
+
+        SDL_Event e;
+        while (SDL_PollEvent(&e)) {
+            if (e.type == SDL_QUIT) {
+                quitte = true;
+            } else if (e.type == SDL_KEYDOWN) {
+                switch (e.key.keysym.sym) {
+                case SDLK_ESCAPE:
+                    Mix_FadeOutMusic(FONDU);
+                    horloge_attends(FONDU);
+                    quitte = true;
+                    break;
+                case SDLK_RIGHT:
+                    if (choix == CONTINUE_OUI) {
+                        choix = CONTINUE_NON;
+                        joue_son(0, son(r, SON_CHOIX));
+                    }
+                    break;
+                case SDLK_LEFT:
+                    if (choix == CONTINUE_NON) {
+                        choix = CONTINUE_OUI;
+                        joue_son(0, son(r, SON_CHOIX));
+                    }
+                    break;
+                case SDLK_RETURN:
+                    joue_son(0, son(r, SON_CONFIRME));
+                    Mix_FadeOutMusic(FONDU);
+                    horloge_attends(FONDU);
+                    return choix;
+                default:
+                    break;
+                }
+            }
+        }
+    }
+    return CONTINUE_QUITTE;
+}

@@ -1,0 +1,36 @@
+// The game-over screen. It loads its picture from disk rather than from the catalogue, and
+// frees it before returning. There is no pass counter: the first Enter is taken at once.
+#include "ecrans/ecran_perdu.h"
+
+#include "ecrans/ecran_commun.h"
+#include "ressources/ressources.h"
+
+#include <SDL_image.h>
+
+namespace {
+constexpr const char* IMAGE_PERDU = "./Images/Bad.png";
+
+bool termine_l_ecran(const SDL_Event& e)
+{
+    if (e.type == SDL_QUIT)
+        return true;
+    return e.type == SDL_KEYDOWN &&
+           (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_ESCAPE);
+}
+}
+
+void ecran_perdu(SDL_Surface* ecran)
+{
+    SDL_Surface* image = convertit_ecran(IMG_Load(IMAGE_PERDU));
+    if (image == NULL)
+        return;
+    affiche_a(image, ecran, 0, 0);
+    SDL_Flip(ecran);
+    bool fini = false;
+    while (!fini) {
+        SDL_Event e;
+        while (!fini && SDL_PollEvent(&e))
+            fini = termine_l_ecran(e);
+    }
+    SDL_FreeSurface(image);
+}

@@ -1,0 +1,63 @@
+// The title screen. Each pass draws, sweeps the events and waits 250 ms; the insert-coin
+// picture shows two passes out of four. The cheat lives only in this call's Down counter,
+// so every visit to the title starts in normal mode.
+#include "ecrans/ecran_titre.h"
+
+#include "ecrans/ecran_commun.h"
+#include "plateforme/horloge.h"
+
+namespace {
+constexpr int IMAGE_TITRE = 0;
+constexpr int IMAGE_TITRE_TRICHE = 1;
+constexpr int IMAGE_PIECE = 9;
+constexpr int SON_TRICHE = 205;
+constexpr int PIECE_X = 160;
+constexpr int PIECE_Y = 400;
+constexpr int BAS_POUR_TRICHER = 5;
+constexpr int PASSES_SANS_ENTREE = 1;  // Enter counts from the third pass
+constexpr Uint32 DUREE_PASSE = 250;    // ms
+constexpr int NB_PHASES = 4;           // blink phases 1..4, the coin shows in 1 and 2
+}
+
+int ecran_titre(SDL_Surface* ecran, const ressources* r)
+{
+    bool quitte = false;
+    int phase = 1;
+    int passes = 0;
+    int bas = 0;
+    while (!quitte) {
+        affiche_a(image(r, bas >= BAS_POUR_TRICHER ? IMAGE_TITRE_TRICHE : IMAGE_TITRE), ecran, 0, 0);
+        if (phase <= 2)
+            affiche_a(image(r, IMAGE_PIECE), ecran, PIECE_X, PIECE_Y);
+        SDL_Flip(ecran);
+
+        SDL_Event e;
+        while (SDL_PollEvent(&e)) {
+            if (e.type == SDL_QUIT) {
+                quitte = true;
+            } else if (e.type == SDL_KEYDOWN) {
+                switch (e.key.keysym.sym) {
+                case SDLK_ESCAPE:
+                    quitte = true;
+                    break;
+                case SDLK_RETURN:
+                    if (passes > PASSES_SANS_ENTREE)
+                        return bas >= BAS_POUR_TRICHER ? MODE_TRICHE : MODE_NORMAL;
+                    break;
+                case SDLK_DOWN:
+                    bas++;
+                    if (bas == BAS_POUR_TRICHER)
+                        joue_son(0, son(r, SON_TRICHE));
+                    break;
+                default:
+                    break;
+                }
+            }
+        }
+
+        horloge_attends(DUREE_PASSE);
+        phase = phase == NB_PHASES ? 1 : phase + 1;
+        passes++;
+    }
+    return MODE_QUITTE;
+}

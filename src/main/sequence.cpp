@@ -1,0 +1,80 @@
+// The game's sequence. A lost stage leads to the continue screen and is played again from a
+// score of 0 for as long as the player accepts; a cleared one hands its score to the next.
+#include "main/sequence.h"
+
+#include "ecrans/ecran_continue.h"
+#include "ecrans/ecran_entre_niveaux.h"
+#include "ecrans/ecran_fin.h"
+#include "ecrans/ecran_intro.h"
+#include "ecrans/ecran_perdu.h"
+#include "ecrans/ecran_titre.h"
+#include "niveaux/niveau1.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int MODE_DU_TITRE = 0;
+
+// Stage 1 takes no score: a game always starts from 0.
+bilan* joue_niveau1(SDL_Surface* ecran, int mode, int, int periode_image, const ressources* r)
+{
+    return niveau1(ecran, mode, periode_image, r);
+}
+
+// Stages 2 to 5 follow as rows of their own; the final stage runs in MODE_TRICHE, with its
+// status not examined and no between-stage screen.
+const etape_partie etapes_jeu[] = {
+    // routine     mode           status examined  between-stage screen
+    {joue_niveau1, MODE_DU_TITRE, true,            true},
+};
+
+// Copies a stage's result and frees the record, which belongs to the sequence.
+bilan lit_bilan(bilan* resultat)
+{
+    const bilan lu = *resultat;
+    std::free(resultat);
+    return lu;
+}
+
+}  // namespace
+
+const deroulement deroulement_jeu = {
+    ecran_intro,    ecran_titre, ecran_entre_niveaux,
+    ecran_continue, ecran_perdu, ecran_fin,
+    etapes_jeu,     static_cast<int>(sizeof etapes_jeu / sizeof etapes_jeu[0]),
+};
+
+void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, const deroulement* d)
+{
+    // `depart` may be tracked memory, released when the first stage ends: keep a copy.
+    const bilan debut = *depart;
+    d->intro(ecran, r);
+    for (;;) {
+        const int mode = d->titre(ecran, r);
+        if (mode != MODE_NORMAL && mode != MODE_TRICHE)
+            return;
+        bilan partie = debut;
+        for (int n = 0; n < d->nb_etapes; n++) {
+            const etape_partie& etape = d->etapes[n];
+            const int mode_etape = etape.mode_impose != MODE_DU_TITRE ? etape.mode_impose : mode;
+            for (;;) {
+                partie = lit_bilan(etape.joue(ecran, mode_etape, partie.score, PERIODE_IMAGE, r));
+                if (!etape.statut_examine || partie.statut != BILAN_PERDU)
+                    break;
+                if (d->continuer(ecran, r) == CONTINUE_NON) {
+                    d->perdu(ecran);
+                    return;
+                }
+                partie.score = 0;
+            }
+            if (!etape.statut_examine)
+                continue;
+            if (partie.statut == BILAN_QUITTE)
+                return;
+            if (etape.entre_niveaux)
+                d->entre_niveaux(ecran, r);
+        }
+        d->fin(ecran, partie.score, r);
+    }
+}

@@ -1,0 +1,186 @@
+// The real game in a real (virtual) window: started from its folder, led by key presses
+// through the introduction and the title into stage 1, and left with Escape; and the same
+// road with a picture missing that only the stage loads, which must end the game in order.
+#include "ecran_virtuel.h"
+
+#include "niveaux/niveau1.h"
+#include "ressources/ressources.h"
+
+#include <SDL_image.h>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+constexpr const char* JEU = JEU_DOSSIER "/polarite";
+constexpr double MEME_IMAGE = 0.9;  // share of equal pixels for "the screen shows this picture"
+constexpr int DIXIEMES_ATTENTE = 300;  // tenths of a second, for a loaded machine
+constexpr int INTRO[] = {3, 4, 2};  // the introduction's pages, in order
+constexpr int TITRE = 0;
+
+void dort(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
+
+// Starts the game in `dossier` on the virtual display, its messages going to `sortie`.
+pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::string& sortie)
+{
+    std::vector<std::string> env;
+    for (char** v = environ; *v != NULL; v++)
+        if (std::strncmp(*v, "SDL_", 4) != 0 && std::strncmp(*v, "DISPLAY=", 8) != 0 &&
+            std::strncmp(*v, "XAUTHORITY=", 11) != 0)
+            env.push_back(*v);
+    for (const std::string& v : x.variables())
+        env.push_back(v);
+    env.push_back("SDL_VIDEODRIVER=x11");    // no fallback to a text-mode driver
+    env.push_back("SDL_AUDIODRIVER=dummy");  // no sound card here; the mixer must still open
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(NULL);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, dossier.c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, sortie.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    char* argv[] = {const_cast<char*>(JEU), NULL};
+    pid_t pid = -1;
+    if (posix_spawn(&pid, JEU, &actions, NULL, argv, envp.data()) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// The game's exit status once it has ended by itself within the delay, else -1.
+int attend_fin(pid_t pid, int dixiemes)
+{
+    for (int i = 0; i < dixiemes; i++) {
+        int etat = 0;
+        if (waitpid(pid, &etat, WNOHANG) == pid)
+            return WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
+        dort(100);
+    }
+    return -1;
+}
+
+std::string lit_fichier(const std::string& nom)
+{
+    std::ifstream f(nom);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+class PartieReelle : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(access(JEU, X_OK), 0) << JEU << " is not built";
+        ASSERT_EQ(std::system("command -v xdotool >/dev/null && command -v xwd >/dev/null"), 0)
+            << "the real-window test needs xdotool and xwd (packages xdotool, x11-apps)";
+        if (std::system("command -v xvfb-run >/dev/null") != 0)
+            GTEST_SKIP() << "Xvfb cannot start: xvfb-run is not installed (package xvfb)";
+        std::string erreur;
+        if (!x.demarre(&erreur))
+            GTEST_SKIP() << erreur;
+        for (int slot : {INTRO[0], INTRO[1], INTRO[2], TITRE, parametres_niveau1().carte_titre})
+            images[slot] = IMG_Load(table_ressources[slot].fichier);
+        ASSERT_NE(mkdtemp(dossier), nullptr);
+        sortie = std::string(dossier) + "/sortie.txt";
+    }
+
+    void TearDown() override
+    {
+        if (jeu > 0 && attend_fin(jeu, 1) < 0 && kill(jeu, 0) == 0) {
+            kill(jeu, SIGKILL);
+            waitpid(jeu, NULL, 0);
+        }
+        x.arrete();
+        for (SDL_Surface*& i : images) {
+            SDL_FreeSurface(i);
+            i = NULL;
+        }
+        std::system(("rm -rf '" + std::string(dossier) + "'").c_str());
+    }
+
+    bool montre(int slot, int dixiemes)
+    {
+        for (int i = 0; i < dixiemes; i++) {
+            if (ressemblance(x.capture_ecran(), images[slot]) >= MEME_IMAGE)
+                return true;
+            dort(100);
+        }
+        return false;
+    }
+
+    // Presses Return until the screen shows the next picture (a press may land while the
+    // screen still ignores Enter).
+    bool entree_jusqu_a(int slot)
+    {
+        for (int essai = 0; essai < 3; essai++) {
+            x.touche("Return");
+            if (montre(slot, 20))
+                return true;
+        }
+        return false;
+    }
+
+    // From the start of the game to the title screen, ready to take Enter.
+    void jusqu_au_titre()
+    {
+        ASSERT_TRUE(montre(INTRO[0], DIXIEMES_ATTENTE))
+            << "the first introduction page never showed; the game said: " << lit_fichier(sortie);
+        for (int page : {INTRO[1], INTRO[2], TITRE}) {
+            dort(300);
+            ASSERT_TRUE(entree_jusqu_a(page)) << "slot " << page << " never showed";
+        }
+        dort(700);  // the title takes Enter from its third pass of 250 ms
+    }
+
+    ecran_virtuel x;
+    SDL_Surface* images[NB_RESSOURCES] = {};
+    char dossier[32] = "/tmp/partie_reelle.XXXXXX";
+    std::string sortie;
+    pid_t jeu = -1;
+};
+
+}  // namespace
+
+TEST_F(PartieReelle, FromTheIntroductionIntoStageOneAndOutWithEscape)
+{
+    jeu = lance_jeu(JEU_DOSSIER, x, sortie);
+    ASSERT_GT(jeu, 0);
+    ASSERT_NO_FATAL_FAILURE(jusqu_au_titre());
+    ASSERT_TRUE(entree_jusqu_a(parametres_niveau1().carte_titre)) << "stage 1 did not start";
+    dort(4000);  // the title card holds 3 s, then the ship flies in and play goes on
+    const capture avant = x.capture_ecran();
+    dort(500);
+    const capture apres = x.capture_ecran();
+    EXPECT_NE(avant.rgb, apres.rgb) << "the stage does not move";
+    EXPECT_LT(ressemblance(apres, images[parametres_niveau1().carte_titre]), MEME_IMAGE);
+    EXPECT_LT(ressemblance(apres, images[TITRE]), MEME_IMAGE);
+    x.touche("Escape");
+    EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 0) << lit_fichier(sortie);
+}
+
+TEST_F(PartieReelle, APictureMissingInTheStageEndsTheGameWithAMessage)
+{
+    // The game's folder again, without the picture that only a stage's scene loads.
+    const std::string copie = std::string(dossier) + "/jeu";
+    ASSERT_EQ(std::system(("cp -rs '" JEU_DOSSIER "' '" + copie + "' && rm '" + copie +
+                           "/Images/Score.bmp'").c_str()),
+              0);
+    jeu = lance_jeu(copie, x, sortie);
+    ASSERT_GT(jeu, 0);
+    ASSERT_NO_FATAL_FAILURE(jusqu_au_titre());
+    // The stage's title card shows only for the moment it takes to fail.
+    x.touche("Return");
+    EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 1);
+    EXPECT_EQ(lit_fichier(sortie), "The game had to stop: cannot load picture \"Images/Score.bmp\"\n");
+}

@@ -1,0 +1,185 @@
+// The game's sequence driven with stand-in screens and stages that follow a script and
+// write what they are called with into a log: quitting, losing and continuing or giving up,
+// clearing a run, and the release of every stage result.
+#include "ecrans/ecran_continue.h"
+#include "ecrans/ecran_titre.h"
+#include "main/sequence.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <malloc.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Each stage result is a block so large that one left unfreed shows in the allocator's
+// count of bytes in use, whether it lies in the heap or is mapped on its own (blocks this
+// size never wait in the per-thread caches).
+constexpr std::size_t TAILLE_RESULTAT = 1 << 20;
+
+long octets_en_usage()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return static_cast<long>(m.uordblks + m.hblkhd);
+}
+
+char journal[1024];
+std::vector<int> modes_titre;
+std::vector<bilan> resultats;
+std::vector<int> reponses_continue;
+std::size_t prochain_titre, prochain_resultat, prochaine_reponse;
+
+void note(const char* format, ...)
+{
+    const std::size_t lu = std::strlen(journal);
+    std::va_list args;
+    va_start(args, format);
+    std::vsnprintf(journal + lu, sizeof journal - lu, format, args);
+    va_end(args);
+}
+
+int intro(SDL_Surface*, const ressources*)
+{
+    note("intro ");
+    return 1;
+}
+
+// A script that runs out ends the game from the title, so a faulty sequence cannot loop.
+int titre(SDL_Surface*, const ressources*)
+{
+    note("titre ");
+    return prochain_titre < modes_titre.size() ? modes_titre[prochain_titre++] : MODE_QUITTE;
+}
+
+int entre_niveaux(SDL_Surface*, const ressources*)
+{
+    note("entre ");
+    return 0;
+}
+
+int continuer(SDL_Surface*, const ressources*)
+{
+    note("continue ");
+    return prochaine_reponse < reponses_continue.size() ? reponses_continue[prochaine_reponse++]
+                                                        : CONTINUE_NON;
+}
+
+void perdu(SDL_Surface*) { note("perdu "); }
+
+int fin(SDL_Surface*, int score, const ressources*)
+{
+    note("fin(%d) ", score);
+    return 1;
+}
+
+bilan* resultat_suivant(char nom, int mode, int score)
+{
+    note("%c(%d,%d) ", nom, mode, score);
+    bilan* b = static_cast<bilan*>(std::malloc(TAILLE_RESULTAT));
+    *b = prochain_resultat < resultats.size() ? resultats[prochain_resultat++] : bilan{BILAN_QUITTE, 0};
+    return b;
+}
+
+bilan* niveau_a(SDL_Surface*, int mode, int score, int periode, const ressources*)
+{
+    EXPECT_EQ(periode, 13);
+    return resultat_suivant('A', mode, score);
+}
+
+bilan* niveau_b(SDL_Surface*, int mode, int score, int, const ressources*)
+{
+    return resultat_suivant('B', mode, score);
+}
+
+bilan* niveau_final(SDL_Surface*, int mode, int score, int, const ressources*)
+{
+    return resultat_suivant('F', mode, score);
+}
+
+// Like the game: a stage followed by the between-stage screen, a last ordinary stage
+// without it, then the final stage in mode 2 whose status is not examined.
+const etape_partie ETAPES[] = {
+    {niveau_a, 0, true, true},
+    {niveau_b, 0, true, false},
+    {niveau_final, 2, false, false},
+};
+
+const deroulement DEROULEMENT = {intro, titre, entre_niveaux, continuer, perdu, fin, ETAPES, 3};
+
+}  // namespace
+
+class Sequence : public ::testing::Test {
+protected:
+    // Runs the sequence and returns its log; every stage result must have been freed.
+    std::string joue(std::vector<int> titres, std::vector<bilan> niveaux, std::vector<int> reponses = {})
+    {
+        journal[0] = '\0';
+        prochain_titre = prochain_resultat = prochaine_reponse = 0;
+        modes_titre = std::move(titres);
+        resultats = std::move(niveaux);
+        reponses_continue = std::move(reponses);
+        const bilan depart = {BILAN_QUITTE, 0};
+        const long avant = octets_en_usage();
+        joue_partie(NULL, NULL, &depart, &DEROULEMENT);
+        EXPECT_LT(octets_en_usage() - avant, static_cast<long>(TAILLE_RESULTAT))
+            << "stage results left unfreed";
+        EXPECT_EQ(prochain_resultat, resultats.size()) << "the script was not played through";
+        return journal;
+    }
+};
+
+TEST_F(Sequence, StageResultsAreCountedUntilFreed)
+{
+    // The measure the other tests rely on.
+    const long avant = octets_en_usage();
+    void* volatile bloc = std::malloc(TAILLE_RESULTAT);  // volatile: kept, not optimised away
+    EXPECT_GE(octets_en_usage() - avant, static_cast<long>(TAILLE_RESULTAT));
+    std::free(bloc);
+    EXPECT_LT(octets_en_usage() - avant, static_cast<long>(TAILLE_RESULTAT));
+}
+
+TEST_F(Sequence, LeavingFromTheTitleEndsAtOnce)
+{
+    EXPECT_EQ(joue({MODE_QUITTE}, {}), "intro titre ");
+    EXPECT_EQ(joue({7}, {}), "intro titre ");
+}
+
+TEST_F(Sequence, QuittingInAStageEndsWithoutAnotherScreen)
+{
+    EXPECT_EQ(joue({MODE_NORMAL}, {{BILAN_QUITTE, 40}}), "intro titre A(1,0) ");
+    EXPECT_EQ(joue({MODE_TRICHE}, {{BILAN_GAGNE, 300}, {BILAN_QUITTE, 350}}),
+              "intro titre A(2,0) entre B(2,300) ");
+}
+
+TEST_F(Sequence, ALostStageIsPlayedAgainFromZeroWhileThePlayerContinues)
+{
+    // Escape on the continue screen (0) counts as yes, like Enter on yes.
+    EXPECT_EQ(joue({MODE_NORMAL},
+                   {{BILAN_GAGNE, 300}, {BILAN_PERDU, 120}, {BILAN_PERDU, 80}, {BILAN_GAGNE, 500},
+                    {BILAN_GAGNE, 900}},
+                   {CONTINUE_OUI, CONTINUE_QUITTE}),
+              "intro titre A(1,0) entre B(1,300) continue B(1,0) continue B(1,0) F(2,500) fin(900) "
+              "titre ");
+}
+
+TEST_F(Sequence, GivingUpShowsTheGameOverScreenAndEnds)
+{
+    EXPECT_EQ(joue({MODE_NORMAL, MODE_NORMAL}, {{BILAN_GAGNE, 300}, {BILAN_PERDU, 120}},
+                   {CONTINUE_NON}),
+              "intro titre A(1,0) entre B(1,300) continue perdu ");
+}
+
+TEST_F(Sequence, AFinishedRunShowsItsScoreAndGoesBackToTheTitle)
+{
+    // Whatever the final stage's status, its score is shown; the next game starts from 0
+    // and the introduction is not shown again.
+    EXPECT_EQ(joue({MODE_NORMAL, MODE_TRICHE},
+                   {{BILAN_GAGNE, 70}, {BILAN_GAGNE, 80}, {BILAN_PERDU, 95}, {BILAN_GAGNE, 10},
+                    {7, 20}, {BILAN_QUITTE, 30}}),
+              "intro titre A(1,0) entre B(1,70) F(2,80) fin(95) "
+              "titre A(2,0) entre B(2,10) F(2,20) fin(30) titre ");
+}
