@@ -3,6 +3,7 @@
 // flip) timed in the same run, and how long building the 59-enemy cast takes.
 // A frame is timed from the end of one clock hook to the start of the next, which is the
 // game's whole frame without the autopilot's decisions or the bare-frame sample.
+#include "sans_ecran.h"
 #include "support/pilote_auto.h"
 
 #include "memoire/suivi.h"
@@ -14,7 +15,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -95,14 +95,9 @@ void rapporte(const char* quoi, std::vector<double> v)
 
 int main()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (chdir(JEU_DOSSIER) != 0 || SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
-        std::fprintf(stderr, "cannot start in %s: %s\n", JEU_DOSSIER, SDL_GetError());
+    ecran = ouvre_sans_ecran(JEU_DOSSIER);
+    if (ecran == NULL)
         return 1;
-    }
-    ecran = SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
-    Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048);
     if (setjmp(reprise) != 0) {
         std::fprintf(stderr, "out of memory: %s\n", suivi_erreur());
         return 1;

@@ -4,12 +4,12 @@
 #include "memoire/suivi.h"
 #include "moteur/scene.h"
 #include "plateforme/horloge.h"
+#include "sans_ecran.h"
 
 #include <chrono>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -117,22 +117,9 @@ int tirs_en_vol(const scene* s)
 
 int main()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (chdir(JEU_DOSSIER) != 0) {
-        std::perror(JEU_DOSSIER);
+    SDL_Surface* ecran = ouvre_sans_ecran(JEU_DOSSIER);
+    if (ecran == NULL)
         return 1;
-    }
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
-        return 1;
-    }
-    SDL_Surface* ecran =
-        SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
-    if (ecran == NULL) {
-        std::fprintf(stderr, "SDL_SetVideoMode: %s\n", SDL_GetError());
-        return 1;
-    }
     if (setjmp(reprise) != 0) {
         std::fprintf(stderr, "scene build failed: %s\n", suivi_erreur());
         return 1;

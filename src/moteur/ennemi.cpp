@@ -25,8 +25,7 @@ void lance_tirs(ennemi* e, const etape* s)
 {
     for (int i = 0; i < NB_TIRS_ETAPE && s->tirs[i] != NULL; i++)
         ajoute_tir(e->corps, s->tirs[i]);
-    if (s->son != NULL)
-        joue_son(CANAL_ETAPE, s->son);
+    joue_son(CANAL_ETAPE, s->son);
 }
 
 }  // namespace

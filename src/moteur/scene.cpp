@@ -57,12 +57,6 @@ void monte_jauge(scene* s)
         s->jauge++;
 }
 
-void joue_si_present(int canal, Mix_Chunk* son)
-{
-    if (son != NULL)
-        joue_son(canal, son);
-}
-
 void commence_explosion(vaisseau* v)
 {
     v->phase_explosion = 1;
@@ -117,7 +111,7 @@ void touche_ennemi(scene* s, ennemi* e, int k, bool compte_score, SDL_Surface* e
         s->score = std::min(s->score + e->points, SCORE_MAX);
     monte_jauge(s);
     commence_explosion(corps);
-    joue_si_present(CANAL_DESTRUCTION, corps->son_destruction);
+    joue_son(CANAL_DESTRUCTION, corps->son_destruction);
 }
 
 // Each enemy takes at most one hit a frame. While enemies are in the table the player's
@@ -152,7 +146,7 @@ void touche_joueur(vaisseau* joueur)
     joueur->invulnerabilite = INVULNERABILITE_TOUCHE;
     joueur->vie--;
     commence_explosion(joueur);
-    joue_si_present(CANAL_JOUEUR, joueur->son_destruction);
+    joue_son(CANAL_JOUEUR, joueur->son_destruction);
 }
 
 // Shots of the player's colour are absorbed and the search goes on; the first body or

@@ -103,4 +103,8 @@ SDL_Surface* convertit_ecran(SDL_Surface* image)
     return copie;
 }
 
-void joue_son(int canal, Mix_Chunk* son) { Mix_PlayChannelTimed(canal, son, 0, -1); }
+void joue_son(int canal, Mix_Chunk* son)
+{
+    if (son != NULL)
+        Mix_PlayChannelTimed(canal, son, 0, -1);
+}

@@ -47,5 +47,5 @@ void libere_ressources(ressources* r);
 // A copy of the picture in the display format; the picture passed in is freed.
 SDL_Surface* convertit_ecran(SDL_Surface* image);
 
-// Plays a chunk once on a fixed mixer channel.
+// Plays a chunk once on a fixed mixer channel, cutting what that channel played; NULL plays nothing.
 void joue_son(int canal, Mix_Chunk* son);

@@ -2,6 +2,7 @@
 // autopilot on the virtual clock, saved at chosen stage times and in its closing tally;
 // then every front-end screen, saved and left with the key a player would press.
 #include "png_ecran.h"
+#include "sans_ecran.h"
 #include "support/pilote_auto.h"
 
 #include "ecrans/ecran_continue.h"
@@ -20,7 +21,6 @@
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -177,14 +177,9 @@ extern "C" int SDL_Flip(SDL_Surface* surface)
 
 int main()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (chdir(JEU_DOSSIER) != 0 || SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
-        std::fprintf(stderr, "cannot start in %s: %s\n", JEU_DOSSIER, SDL_GetError());
+    ecran = ouvre_sans_ecran(JEU_DOSSIER);
+    if (ecran == NULL)
         return 1;
-    }
-    ecran = SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
-    Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048);
     mkdir(DOSSIER_CAPTURES, 0755);
     if (setjmp(reprise) != 0) {
         std::fprintf(stderr, "out of memory: %s\n", suivi_erreur());

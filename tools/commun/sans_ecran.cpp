@@ -1,0 +1,30 @@
+// Headless start-up of the developer programs.
+#include "sans_ecran.h"
+
+#include <SDL_mixer.h>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+SDL_Surface* ouvre_sans_ecran(const char* dossier_jeu)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (chdir(dossier_jeu) != 0) {
+        std::perror(dossier_jeu);
+        return NULL;
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
+        std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
+        return NULL;
+    }
+    SDL_Surface* ecran =
+        SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
+    if (ecran == NULL) {
+        std::fprintf(stderr, "SDL_SetVideoMode: %s\n", SDL_GetError());
+        return NULL;
+    }
+    if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0)
+        std::fprintf(stderr, "no mixer: %s\n", Mix_GetError());
+    return ecran;
+}

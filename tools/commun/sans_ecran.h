@@ -1,0 +1,7 @@
+// Start-up shared by the programs that run the game headless (screenshots, benchmarks):
+// SDL's dummy drivers, the game folder as working directory, the game's video mode and mixer.
+#pragma once
+#include <SDL.h>
+
+// The 640 x 480 x 32 screen, or NULL after printing why it could not be had.
+SDL_Surface* ouvre_sans_ecran(const char* dossier_jeu);
