@@ -95,16 +95,11 @@ void rapporte(const char* quoi, std::vector<double> v)
 
 int main()
 {
-    ecran = ouvre_sans_ecran(JEU_DOSSIER);
-    if (ecran == NULL)
+    ressources* r = demarre_sans_ecran(JEU_DOSSIER, &ecran);
+    if (r == NULL)
         return 1;
     if (setjmp(reprise) != 0) {
         std::fprintf(stderr, "out of memory: %s\n", suivi_erreur());
-        return 1;
-    }
-    ressources* r = charge_ressources();
-    if (ecran == NULL || r == NULL) {
-        std::fprintf(stderr, "cannot open the screen or load the game's files\n");
         return 1;
     }
     R = r;

@@ -23,22 +23,22 @@ TEST_F(EcranContinue, ChoiceSoundPlaysOnlyWhenTheChoiceChanges)
         switch (passe) {
         case 1:
             EXPECT_TRUE(Mix_PlayingMusic());
-            pousse_touche(SDLK_RIGHT);
+            presse_touche(SDLK_RIGHT);
             break;
         case 2:
             EXPECT_TRUE(Mix_Playing(0));
             EXPECT_EQ(Mix_GetChunk(0), son(r, 205));
             Mix_HaltChannel(0);
-            pousse_touche(SDLK_RIGHT);
+            presse_touche(SDLK_RIGHT);
             break;
         case 3:
             EXPECT_FALSE(Mix_Playing(0)) << "Right on 'no' played the choice sound";
-            pousse_touche(SDLK_LEFT);
+            presse_touche(SDLK_LEFT);
             break;
         case 4:
             EXPECT_TRUE(Mix_Playing(0));
             EXPECT_EQ(Mix_GetChunk(0), son(r, 205));
-            pousse_touche(SDLK_RETURN);
+            presse_touche(SDLK_RETURN);
             break;
         }
     });
@@ -52,17 +52,17 @@ TEST_F(EcranContinue, ChoiceSoundPlaysOnlyWhenTheChoiceChanges)
 
 TEST_F(EcranContinue, EnterAtOnceIsYesAndRightThenEnterIsNo)
 {
-    pousse_touche(SDLK_RETURN);
+    presse_touche(SDLK_RETURN);
     EXPECT_EQ(ecran_continue(ecran, r), CONTINUE_OUI);
-    pousse_touche(SDLK_RIGHT);
-    pousse_touche(SDLK_RETURN);
+    presse_touche(SDLK_RIGHT);
+    presse_touche(SDLK_RETURN);
     EXPECT_EQ(ecran_continue(ecran, r), CONTINUE_NON);
     EXPECT_EQ(nb_passes(), 2);
 }
 
 TEST_F(EcranContinue, EscapeFadesTheMusicThenReturnsZero)
 {
-    pousse_touche(SDLK_ESCAPE);
+    presse_touche(SDLK_ESCAPE);
     EXPECT_EQ(ecran_continue(ecran, r), CONTINUE_QUITTE);
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
     EXPECT_EQ(ecoule(), 1000u);

@@ -8,8 +8,8 @@ using EcranEntreNiveaux = EssaiEcran;
 
 TEST_F(EcranEntreNiveaux, PlaysFiftyPassesAndLeavesKeysQueued)
 {
-    pousse_touche(SDLK_RETURN);
-    pousse_touche(SDLK_ESCAPE);
+    presse_touche(SDLK_RETURN);
+    presse_touche(SDLK_ESCAPE);
     std::vector<Uint32> images;
     observe_passes([&](int) { images.push_back(pixel_ecran(0, 0)); });
     EXPECT_EQ(ecran_entre_niveaux(ecran, r), 0);

@@ -67,8 +67,8 @@ TEST_F(EcranFin, EachPageWaitsForEnterAfterItsEleventhPass)
         pages.push_back(pixel_ecran(0, 0));
         sous_les_chiffres.push_back(pixel_ecran(CHIFFRE_X[3] + 5, CHIFFRE_Y + 5));
         EXPECT_TRUE(Mix_PlayingMusic());
-        pousse_touche(SDLK_ESCAPE);
-        pousse_touche(SDLK_RETURN);
+        presse_touche(SDLK_ESCAPE);
+        presse_touche(SDLK_RETURN);
     });
     EXPECT_EQ(ecran_fin(ecran, 1234, r), 1);
     std::vector<Uint32> attendu(12, couleur_slot(8));

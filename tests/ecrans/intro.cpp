@@ -12,7 +12,7 @@ TEST_F(EcranIntro, EnterLeavesEachPageOnItsTwelfthPass)
     std::vector<Uint32> pages;
     observe_passes([&](int) {
         pages.push_back(pixel_ecran(320, 240));
-        pousse_touche(SDLK_RETURN);
+        presse_touche(SDLK_RETURN);
     });
     EXPECT_EQ(ecran_intro(ecran, r), 1);
     std::vector<Uint32> attendu(12, couleur_slot(3));
@@ -28,7 +28,7 @@ TEST_F(EcranIntro, CloseEndsOnlyTheCurrentPageAndOtherKeysDoNothing)
         pages.push_back(pixel_ecran(0, 0));
         if (passe < 20) {
             for (SDLKey k : {SDLK_ESCAPE, SDLK_SPACE, SDLK_DOWN})
-                pousse_touche(k);
+                presse_touche(k);
         } else {
             pousse_fermeture();
         }

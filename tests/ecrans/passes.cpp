@@ -41,22 +41,6 @@ int nb_passes() { return passes; }
 
 void remet_passes() { passes = 0; }
 
-void pousse_touche(SDLKey touche)
-{
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = touche;
-    SDL_PushEvent(&e);
-}
-
-void pousse_fermeture()
-{
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
-}
-
 int nb_evenements_en_attente()
 {
     SDL_Event evenements[128];

@@ -3,6 +3,8 @@
 // queue the events that the next pass will read.
 #pragma once
 #include <SDL.h>
+#include "support/clavier.h"
+
 #include <functional>
 
 // Called after each flip with the pass number, from 1. An empty function removes it.
@@ -12,8 +14,6 @@ void observe_passes(std::function<void(int passe)> observateur);
 int nb_passes();
 void remet_passes();
 
-void pousse_touche(SDLKey touche);
-void pousse_fermeture();  // the window's close button
 int nb_evenements_en_attente();
 void vide_evenements();
 

@@ -56,14 +56,14 @@ TEST_F(EcranPerdu, EnterEscapeOrCloseEndItOnTheFirstPress)
         remet_passes();
         SDL_FillRect(ecran, NULL, 0);
         for (SDLKey k : {SDLK_SPACE, SDLK_UP, SDLK_LEFT, SDLK_d})
-            pousse_touche(k);
+            presse_touche(k);
         if (fin == 0)
-            pousse_touche(SDLK_RETURN);
+            presse_touche(SDLK_RETURN);
         else if (fin == 1)
-            pousse_touche(SDLK_ESCAPE);
+            presse_touche(SDLK_ESCAPE);
         else
             pousse_fermeture();
-        pousse_touche(SDLK_DOWN);
+        presse_touche(SDLK_DOWN);
         ecran_perdu(ecran);
         EXPECT_EQ(nb_passes(), 1);
         EXPECT_EQ(pixel_ecran(320, 240), SDL_MapRGB(ecran->format, ROUGE, VERT, BLEU));
@@ -76,7 +76,7 @@ TEST_F(EcranPerdu, EnterEscapeOrCloseEndItOnTheFirstPress)
 
 TEST_F(EcranPerdu, WithoutItsPictureItReturnsAtOnce)
 {
-    pousse_touche(SDLK_SPACE);
+    presse_touche(SDLK_SPACE);
     ecran_perdu(ecran);
     EXPECT_EQ(nb_passes(), 0);
     EXPECT_EQ(nb_evenements_en_attente(), 1);

@@ -14,8 +14,8 @@ using EcranTitre = EssaiEcran;
 
 TEST_F(EcranTitre, EnterCountsFromTheThirdPass)
 {
-    observe_passes([](int) { pousse_touche(SDLK_RETURN); });
-    pousse_touche(SDLK_RETURN);
+    observe_passes([](int) { presse_touche(SDLK_RETURN); });
+    presse_touche(SDLK_RETURN);
     EXPECT_EQ(ecran_titre(ecran, r), MODE_NORMAL);
     EXPECT_EQ(nb_passes(), 3);
     EXPECT_EQ(ecoule(), 500u);  // the third pass returns before its wait
@@ -27,8 +27,8 @@ TEST_F(EcranTitre, FiveDownsGiveTheCheatModeWithOneSound)
         GTEST_SKIP() << "no mixer: the cheat sound cannot be observed";
     // Read in the first pass, where Enter is still ignored.
     for (int i = 0; i < 5; i++)
-        pousse_touche(SDLK_DOWN);
-    pousse_touche(SDLK_RETURN);
+        presse_touche(SDLK_DOWN);
+    presse_touche(SDLK_RETURN);
     std::vector<Uint32> titres;
     observe_passes([&](int passe) {
         titres.push_back(pixel_ecran(0, 0));
@@ -36,11 +36,11 @@ TEST_F(EcranTitre, FiveDownsGiveTheCheatModeWithOneSound)
             EXPECT_TRUE(Mix_Playing(0));
             EXPECT_EQ(Mix_GetChunk(0), son(r, 205));
             Mix_HaltChannel(0);
-            pousse_touche(SDLK_DOWN);  // a sixth press
-            pousse_touche(SDLK_RETURN);  // second pass: still ignored
+            presse_touche(SDLK_DOWN);  // a sixth press
+            presse_touche(SDLK_RETURN);  // second pass: still ignored
         } else if (passe == 3) {
             EXPECT_FALSE(Mix_Playing(0)) << "the sixth Down press played the sound again";
-            pousse_touche(SDLK_RETURN);
+            presse_touche(SDLK_RETURN);
         }
     });
     EXPECT_EQ(ecran_titre(ecran, r), MODE_TRICHE);
@@ -50,12 +50,12 @@ TEST_F(EcranTitre, FiveDownsGiveTheCheatModeWithOneSound)
 TEST_F(EcranTitre, FourDownsStayInNormalMode)
 {
     for (int i = 0; i < 4; i++)
-        pousse_touche(SDLK_DOWN);
+        presse_touche(SDLK_DOWN);
     std::vector<Uint32> titres;
     observe_passes([&](int passe) {
         titres.push_back(pixel_ecran(0, 0));
         if (passe == 3)
-            pousse_touche(SDLK_RETURN);
+            presse_touche(SDLK_RETURN);
     });
     EXPECT_EQ(ecran_titre(ecran, r), MODE_NORMAL);
     EXPECT_EQ(titres, std::vector<Uint32>(3, couleur_slot(0)));
@@ -69,9 +69,9 @@ TEST_F(EcranTitre, OtherKeysDoNothingAndEscapeLeavesAfterThePass)
         piece.push_back(pixel_ecran(PIECE_X + 1, PIECE_Y + 1) == couleur_slot(9));
         if (passe < 6) {
             for (SDLKey k : {SDLK_UP, SDLK_LEFT, SDLK_RIGHT, SDLK_SPACE, SDLK_f})
-                pousse_touche(k);
+                presse_touche(k);
         } else {
-            pousse_touche(SDLK_ESCAPE);
+            presse_touche(SDLK_ESCAPE);
         }
     });
     EXPECT_EQ(ecran_titre(ecran, r), MODE_QUITTE);

@@ -131,18 +131,6 @@ bilan NiveauTest::joue(const parametres_niveau& p, int mode, int score, std::fun
 
 ennemi* boss_test() { return dernier_boss; }
 
-void tiens_touche(SDLKey k, bool tenue) { SDL_GetKeyState(NULL)[k] = tenue ? 1 : 0; }
-
-void presse_touche(SDLKey k)
-{
-    SDL_Event e = {};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = k;
-    SDL_PushEvent(&e);
-}
-
 bool image_visible(SDL_Surface* image, int x, int y, const SDL_Rect* source)
 {
     SDL_Surface* ecran = ecran_test();

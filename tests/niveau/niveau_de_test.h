@@ -2,6 +2,7 @@
 // whose last is the boss) run on the virtual clock, and ways to look at the screen.
 #pragma once
 #include "niveau/niveau.h"
+#include "support/clavier.h"
 #include "support/environnement.h"
 
 #include <functional>
@@ -44,10 +45,6 @@ protected:
 // The boss of the last cast built.
 ennemi* boss_test();
 
-// Holds or releases a key as SDL's keyboard state array sees it.
-void tiens_touche(SDLKey k, bool tenue);
-// Queues a key press for the next poll.
-void presse_touche(SDLKey k);
 
 // Whether every opaque pixel of `image` (or of its part `source`) is on the screen at (x, y).
 bool image_visible(SDL_Surface* image, int x, int y, const SDL_Rect* source = NULL);

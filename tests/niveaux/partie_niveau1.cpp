@@ -2,6 +2,7 @@
 // clock: cleared in cheat mode with its closing sequence, lost in normal mode; either way
 // everything the stage built is released when it returns.
 #include "catalogue.h"
+#include "support/clavier.h"
 #include "support/environnement.h"
 #include "support/pilote_auto.h"
 
@@ -33,10 +34,7 @@ void observe()
         images_cloture++;
     derniere_vie = s->joueur->vie;
     if (!abandon && horloge_ms() - s->debut > TEMPS_MAX) {
-        SDL_Event e = {};
-        e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = SDLK_ESCAPE;
-        SDL_PushEvent(&e);
+        presse_touche(SDLK_ESCAPE);
         abandon = true;
     }
 }

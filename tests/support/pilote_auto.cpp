@@ -5,6 +5,8 @@
 // nearest shot or body with the other colour and never fires.
 #include "support/pilote_auto.h"
 
+#include "support/clavier.h"
+
 #include "moteur/scene.h"
 #include "niveau/niveau.h"
 #include "plateforme/horloge.h"
@@ -44,16 +46,6 @@ int distance2(point a, point b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y)
 bool intact(const ennemi* e)
 {
     return e->corps->phase_explosion == 0 && e->mode_script != SCRIPT_FINI && e->corps->vie > 0;
-}
-
-void presse(SDLKey touche)
-{
-    SDL_Event e = {};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = touche;
-    SDL_PushEvent(&e);
 }
 
 // The boss once released, else the nearest enemy above the ship that the shots can bring down.
@@ -141,7 +133,7 @@ void veut_couleur(const vaisseau* joueur, int couleur)
         return;
     inversion_demandee = false;
     if (joueur->polarite != couleur) {
-        presse(SDLK_f);
+        presse_touche(SDLK_f);
         inversion_demandee = true;
         polarite_avant_inversion = joueur->polarite;
     }
@@ -214,7 +206,7 @@ void pilote_image()
         if (super_tir_demande > 0)
             super_tir_demande--;
         if (s->jauge == JAUGE_MAX && e != NULL && joueur->phase_explosion == 0 && super_tir_demande == 0) {
-            presse(SDLK_d);
+            presse_touche(SDLK_d);
             super_tir_demande = ATTENTE_SUPER_TIR;
         }
     }

@@ -3,6 +3,7 @@
 // then every front-end screen, saved and left with the key a player would press.
 #include "png_ecran.h"
 #include "sans_ecran.h"
+#include "support/clavier.h"
 #include "support/pilote_auto.h"
 
 #include "ecrans/ecran_continue.h"
@@ -105,16 +106,6 @@ const geste* gestes = NULL;
 int nb_gestes = 0;
 int flips = 0;
 
-void presse(SDLKey touche)
-{
-    SDL_Event e = {};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = touche;
-    SDL_PushEvent(&e);
-}
-
 void apres_flip()
 {
     if (nb_gestes == 0 || ++flips < gestes->flips)
@@ -123,7 +114,7 @@ void apres_flip()
     if (gestes->capture != NULL)
         sauve(gestes->capture);
     if (gestes->touche != SDLK_UNKNOWN)
-        presse(gestes->touche);
+        presse_touche(gestes->touche);
     gestes++;
     nb_gestes--;
 }
@@ -177,17 +168,12 @@ extern "C" int SDL_Flip(SDL_Surface* surface)
 
 int main()
 {
-    ecran = ouvre_sans_ecran(JEU_DOSSIER);
-    if (ecran == NULL)
+    ressources* r = demarre_sans_ecran(JEU_DOSSIER, &ecran);
+    if (r == NULL)
         return 1;
     mkdir(DOSSIER_CAPTURES, 0755);
     if (setjmp(reprise) != 0) {
         std::fprintf(stderr, "out of memory: %s\n", suivi_erreur());
-        return 1;
-    }
-    ressources* r = charge_ressources();
-    if (ecran == NULL || r == NULL) {
-        std::fprintf(stderr, "cannot open the screen or load the game's files\n");
         return 1;
     }
     R = r;

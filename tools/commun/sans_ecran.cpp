@@ -28,3 +28,14 @@ SDL_Surface* ouvre_sans_ecran(const char* dossier_jeu)
         std::fprintf(stderr, "no mixer: %s\n", Mix_GetError());
     return ecran;
 }
+
+ressources* demarre_sans_ecran(const char* dossier_jeu, SDL_Surface** ecran)
+{
+    *ecran = ouvre_sans_ecran(dossier_jeu);
+    if (*ecran == NULL)
+        return NULL;
+    ressources* r = charge_ressources();
+    if (r == NULL)
+        std::fprintf(stderr, "cannot load the game's files in %s\n", dossier_jeu);
+    return r;
+}
