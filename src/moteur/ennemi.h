@@ -10,7 +10,8 @@ struct etiquette {
 };
 extern const etiquette GOLGOTH, MALIN, BOURRIN, BOSS4, OISEAU;
 
-constexpr int NB_TIRS_ETAPE = 10;
+// Room for a full fan of 15 (and the boss fans of 11); templates beyond it are dropped.
+constexpr int NB_TIRS_ETAPE = 16;
 constexpr int NB_ETAPES = 500;
 
 // Script modes: run once, loop, or finished (set by execute_etape only).

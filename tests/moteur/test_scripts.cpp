@@ -102,17 +102,17 @@ TEST(Scripts, UnScriptEnBoucleReprendAuPremierPasEtRetire)
     libere_tout();
 }
 
-TEST(Scripts, LesModelesSontCopiesEtLimitesADix)
+TEST(Scripts, LesModelesSontCopiesEtLimitesASeize)
 {
     etape* s = cree_etape(0, 0, 5);
     tir* m = un_modele();
-    for (int i = 0; i < 11; i++)
+    for (int i = 0; i < NB_TIRS_ETAPE + 1; i++)
         ajoute_tir_etape(s, m);
     for (int i = 0; i < NB_TIRS_ETAPE; i++) {
         ASSERT_NE(s->tirs[i], nullptr);
         EXPECT_NE(s->tirs[i], m);
     }
-    EXPECT_EQ(s->son, nullptr);  // the eleventh template went nowhere
+    EXPECT_EQ(s->son, nullptr);  // the seventeenth template went nowhere
     ennemi* e = ennemi_script(300, 100, SCRIPT_UNE_FOIS);
     execute_etape(e);  // no step at all: nothing moves
     EXPECT_EQ(e->corps->rect.y, 100);

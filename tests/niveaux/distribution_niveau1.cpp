@@ -216,7 +216,7 @@ TEST_F(DistributionNiveau1, HeaviesFireEightFansFromTheirStop)
                 EXPECT_EQ(t->image1, image(r, c.couleur == 0 ? 87 : 86));
                 EXPECT_EQ(t->image2, image(r, c.couleur == 0 ? 102 : 101));
             }
-            EXPECT_EQ(attendus, std::min(2 * c.demi_eventail + 1, NB_TIRS_ETAPE)) << "as wide as a step holds";
+            EXPECT_EQ(attendus, 2 * c.demi_eventail + 1) << "the whole fan";
             // The slots are enough: nothing of the fan is lost as the shots fly off.
             const int avant = e->corps->nb_tirs;
             avance(e, 1, true);
@@ -382,7 +382,7 @@ TEST_F(DistributionNiveau1, BossRunsOutOfSlotsDuringItsSweeps)
             avance(b, s->duree - 1, true);
         }
         for (int i = 1; i <= 10; i++)
-            EXPECT_EQ(lances[i], std::min(11, NB_TIRS_ETAPE)) << "fan " << i;
+            EXPECT_EQ(lances[i], 11) << "fan " << i;
         for (int i = 13; i < 73; i++)
             EXPECT_EQ(lances[i], 1) << "single shot " << i - 13;
         for (int k = 0; k < 24; k++)
