@@ -1,6 +1,7 @@
-// Screenshots of the game run headless, into <build>/captures/: stage 1 played by the test
-// autopilot on the virtual clock, saved at chosen stage times and in its closing tally;
-// then every front-end screen, saved and left with the key a player would press.
+// Screenshots of the game run headless, into <build>/captures/: each stage played by the test
+// autopilot on the virtual clock, saved at the moments listed in moments.cpp; then every
+// front-end screen, saved and left with the key a player would press.
+// `captures` takes everything; `captures niveau2 ecrans` only what it names.
 #include "png_ecran.h"
 #include "sans_ecran.h"
 #include "support/clavier.h"
@@ -13,21 +14,24 @@
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
 #include "memoire/suivi.h"
-#include "niveaux/niveau1.h"
+#include "main/sequence.h"
+#include "moments.h"
+#include "niveau/niveau.h"
 #include "plateforme/horloge.h"
 
 #include <SDL_mixer.h>
 #include <cstdio>
 #include <dlfcn.h>
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <string>
 #include <sys/stat.h>
 
 namespace {
 
-constexpr int PERIODE_IMAGE = 13;
 constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
-constexpr int IMAGE_TABLEAU = 250;      // closing frame saved, with the tally on screen
 
 SDL_Surface* ecran = NULL;
 const ressources* R = NULL;
@@ -41,19 +45,10 @@ void sauve(const char* nom)
         std::fprintf(stderr, "cannot write %s\n", chemin.c_str());
 }
 
-// ---- Stage 1 ----------------------------------------------------------------------------
+// ---- Stages --------------------------------------------------------------------------
 
-struct instant {
-    Uint32 temps;  // stage time, ms
-    const char* nom;
-    bool fait;
-};
-instant instants[] = {
-    {3500, "niveau1_3500_premiere_vague", false},
-    {21000, "niveau1_21000_lourd", false},
-    {66000, "niveau1_66000_alerte", false},
-    {80000, "niveau1_80000_boss", false},
-};
+const niveau_a_capturer* en_cours = NULL;
+bool faits[MAX_MOMENTS] = {};
 int appels = 0;
 int images_cloture = 0;
 
@@ -63,28 +58,45 @@ void observe_niveau()
     if (s == NULL || ++appels < 2)  // the first wait is the title card's hold
         return;
     if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI)) {
-        if (++images_cloture == IMAGE_TABLEAU)
-            sauve("niveau1_cloture_250_tableau");
+        ++images_cloture;
+        for (int i = 0; i < MAX_MOMENTS && en_cours->clotures[i].nom != NULL; i++)
+            if (images_cloture == en_cours->clotures[i].image)
+                sauve(en_cours->clotures[i].nom);
         return;
     }
     const Uint32 t = horloge_ms() - s->debut;
-    for (instant& i : instants)
-        if (!i.fait && t >= i.temps) {
-            sauve(i.nom);
-            i.fait = true;
+    for (int i = 0; i < MAX_MOMENTS && en_cours->moments[i].nom != NULL; i++)
+        if (!faits[i] && t >= en_cours->moments[i].temps) {
+            sauve(en_cours->moments[i].nom);
+            faits[i] = true;
         }
 }
 
-int joue_niveau1()
+// Plays one stage in cheat mode with the autopilot, saving its moments; returns its score.
+int joue_niveau(const niveau_a_capturer& n, int score)
 {
-    pilote_demarre({parametres_niveau1().index_boss, false, observe_niveau});
+    en_cours = &n;
+    std::fill(std::begin(faits), std::end(faits), false);
+    appels = 0;
+    images_cloture = 0;
+    pilote_demarre({n.index_boss, false, observe_niveau});
     const Uint32 debut = horloge_ms();
-    bilan* b = niveau1(ecran, 2, PERIODE_IMAGE, R);
+    bilan* b = n.joue(ecran, MODE_TRICHE, score, PERIODE_IMAGE, R);
     pilote_arrete();
-    std::printf("stage 1: status %d, score %d, %u ms of virtual time\n", b->statut, b->score, horloge_ms() - debut);
-    const int score = b->score;
+    std::printf("%s: status %d, score %d, %u ms of virtual time\n", n.nom, b->statut, b->score,
+                horloge_ms() - debut);
+    const int resultat = b->score;
     std::free(b);
-    return score;
+    return resultat;
+}
+
+// Whether a stage was asked for on the command line (all of them when none was).
+bool demande(const char* nom, int argc, char** argv)
+{
+    for (int i = 1; i < argc; i++)
+        if (std::strcmp(argv[i], nom) == 0 || std::strcmp(argv[i], "ecrans") == 0)
+            return std::strcmp(argv[i], nom) == 0;
+    return argc == 1;
 }
 
 // ---- Front-end screens -------------------------------------------------------------------
@@ -166,7 +178,7 @@ extern "C" int SDL_Flip(SDL_Surface* surface)
     return resultat;
 }
 
-int main()
+int main(int argc, char** argv)
 {
     ressources* r = demarre_sans_ecran(JEU_DOSSIER, &ecran);
     if (r == NULL)
@@ -179,8 +191,12 @@ int main()
     R = r;
     horloge_virtuelle(1000);
 
-    const int score = joue_niveau1();
-    joue_ecrans(score);
+    int score = 0;
+    for (int i = 0; i < nb_niveaux_a_capturer; i++)
+        if (demande(niveaux_a_capturer[i].nom, argc, argv))
+            score = joue_niveau(niveaux_a_capturer[i], score);
+    if (demande("ecrans", argc, argv))
+        joue_ecrans(score);
 
     libere_ressources(r);
     std::free(r);
