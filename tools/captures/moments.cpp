@@ -2,6 +2,7 @@
 #include "moments.h"
 
 #include "niveaux/niveau1.h"
+#include "niveaux/niveau_final.h"
 
 namespace {
 
@@ -20,6 +21,12 @@ const niveau_a_capturer niveaux_a_capturer[] = {
       {66000, "niveau1_66000_alerte"},
       {80000, "niveau1_80000_boss"}},
      {{250, "niveau1_cloture_250_tableau"}}},
+    {"niveau_final", niveau_final, 960,
+     {{8000, "niveau_final_8000_chats"},
+      {26000, "niveau_final_26000_chats_des_quatre_cotes"},
+      {40000, "niveau_final_40000_boss_croix"},
+      {60000, "niveau_final_60000_boss_pluie"}},
+     {{250, "niveau_final_cloture_250_verdict"}}},
 };
 
 const int nb_niveaux_a_capturer = sizeof niveaux_a_capturer / sizeof niveaux_a_capturer[0];
