@@ -83,9 +83,7 @@ TEST_F(DistributionNiveauFinal, BodiesComeFromTheirKind)
         const etiquette* nom;
     } corps[] = {
         {0, 184, 185, 184, 40, 40, 1, 1, 1, 1, 15, 80, 32, 30, 10, 20, &GOLGOTH},       // cat, wave 1
-        {479, 184, 185, 184, 40, 40, 1, 1, 1, 1, 15, 80, 32, 30, 10, 20, &GOLGOTH},     // cat, wave 1
         {480, 184, 185, 184, 40, 40, 1, 1, 1, 1, 19, 80, 32, 30, 10, 20, &GOLGOTH},     // cat, wave 2
-        {959, 184, 185, 184, 40, 40, 1, 1, 1, 1, 19, 80, 32, 30, 10, 20, &GOLGOTH},     // cat, wave 2
         {960, 186, 187, 188, 97, 138, 800, 400, 2, 200, 0, 83, 192, 180, 4, 8, &MALIN},  // boss
     };
     for (const auto& c : corps) {
