@@ -54,23 +54,39 @@ void montre_ecran(SDL_Surface* ecran)
     SDL_Flip(ecran);
 }
 
+namespace {
+
+// One source row widened into the first row of its blocks, then that row copied below it;
+// N is a template argument so that the inner loop is unrolled.
+template <int N>
+void agrandit_lignes(const SDL_Surface* source, SDL_Surface* cible)
+{
+    const size_t largeur_cible = static_cast<size_t>(source->w) * N * sizeof(Uint32);
+    for (int y = 0; y < source->h; y++) {
+        const Uint32* ligne = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(source->pixels) + y * source->pitch);
+        Uint8* premiere = static_cast<Uint8*>(cible->pixels) + y * N * cible->pitch;
+        Uint32* p = reinterpret_cast<Uint32*>(premiere);
+        for (int x = 0; x < source->w; x++, p += N)
+            for (int k = 0; k < N; k++)
+                p[k] = ligne[x];
+        for (int k = 1; k < N; k++)
+            std::memcpy(premiere + k * cible->pitch, premiere, largeur_cible);
+    }
+}
+
+}  // namespace
+
 void agrandit(SDL_Surface* source, SDL_Surface* cible, int echelle)
 {
     if (SDL_MUSTLOCK(source))
         SDL_LockSurface(source);
     if (SDL_MUSTLOCK(cible))
         SDL_LockSurface(cible);
-    const int largeur_cible = source->w * echelle;
-    for (int y = 0; y < source->h; y++) {
-        const Uint32* ligne = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(source->pixels) + y * source->pitch);
-        Uint8* premiere = static_cast<Uint8*>(cible->pixels) + y * echelle * cible->pitch;
-        Uint32* p = reinterpret_cast<Uint32*>(premiere);
-        for (int x = 0; x < source->w; x++)
-            for (int k = 0; k < echelle; k++)
-                *p++ = ligne[x];
-        // The other rows of the block are the same row again.
-        for (int k = 1; k < echelle; k++)
-            std::memcpy(premiere + k * cible->pitch, premiere, largeur_cible * sizeof(Uint32));
+    switch (echelle) {
+    case 1: agrandit_lignes<1>(source, cible); break;
+    case 2: agrandit_lignes<2>(source, cible); break;
+    case 3: agrandit_lignes<3>(source, cible); break;
+    default: agrandit_lignes<ECHELLE_MAX>(source, cible); break;
     }
     if (SDL_MUSTLOCK(cible))
         SDL_UnlockSurface(cible);
