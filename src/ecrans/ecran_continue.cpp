@@ -3,6 +3,7 @@
 #include "ecrans/ecran_continue.h"
 
 #include "ecrans/ecran_commun.h"
+#include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
 
 namespace {
@@ -21,7 +22,7 @@ int ecran_continue(SDL_Surface* ecran, const ressources* r)
     bool quitte = false;
     while (!quitte) {
         affiche_a(image(r, choix == CONTINUE_OUI ? IMAGE_OUI : IMAGE_NON), ecran, 0, 0);
-        SDL_Flip(ecran);
+        montre_ecran(ecran);
 
         SDL_Event e;
         while (SDL_PollEvent(&e)) {

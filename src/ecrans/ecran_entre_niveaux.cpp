@@ -4,6 +4,7 @@
 #include "ecrans/ecran_entre_niveaux.h"
 
 #include "ecrans/ecran_commun.h"
+#include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
 
 namespace {
@@ -24,7 +25,7 @@ int ecran_entre_niveaux(SDL_Surface* ecran, const ressources* r)
             affiche_a(image(r, IMAGE_VAGUE1), ecran, 0, 0);
         else if (phase == 3)
             affiche_a(image(r, IMAGE_VAGUE2), ecran, 0, 0);
-        SDL_Flip(ecran);
+        montre_ecran(ecran);
         horloge_attends(DUREE_PASSE);
         phase = phase == NB_PHASES ? 1 : phase + 1;
     }

@@ -4,6 +4,7 @@
 #include "ecrans/ecran_fin.h"
 
 #include "ecrans/ecran_commun.h"
+#include "plateforme/affichage.h"
 
 #include <algorithm>
 
@@ -41,7 +42,7 @@ void montre_page(SDL_Surface* ecran, int page, const int* score, const ressource
         affiche_a(image(r, page), ecran, 0, 0);
         if (score != NULL)
             affiche_score(ecran, *score, r);
-        SDL_Flip(ecran);
+        montre_ecran(ecran);
         fini = page_quittee(passes);
     }
 }

@@ -3,6 +3,7 @@
 #include "ecrans/ecran_intro.h"
 
 #include "ecrans/ecran_commun.h"
+#include "plateforme/affichage.h"
 
 namespace {
 constexpr int PAGES[] = {
@@ -18,7 +19,7 @@ int ecran_intro(SDL_Surface* ecran, const ressources* r)
         bool fini = false;
         for (int passes = 0; !fini; passes++) {
             affiche_a(image(r, page), ecran, 0, 0);
-            SDL_Flip(ecran);
+            montre_ecran(ecran);
             fini = page_quittee(passes);
         }
     }

@@ -3,6 +3,7 @@
 #include "ecrans/ecran_perdu.h"
 
 #include "ecrans/ecran_commun.h"
+#include "plateforme/affichage.h"
 #include "ressources/ressources.h"
 
 #include <SDL_image.h>
@@ -25,7 +26,7 @@ void ecran_perdu(SDL_Surface* ecran)
     if (image == NULL)
         return;
     affiche_a(image, ecran, 0, 0);
-    SDL_Flip(ecran);
+    montre_ecran(ecran);
     bool fini = false;
     while (!fini) {
         SDL_Event e;

@@ -4,6 +4,7 @@
 #include "ecrans/ecran_titre.h"
 
 #include "ecrans/ecran_commun.h"
+#include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
 
 namespace {
@@ -29,7 +30,7 @@ int ecran_titre(SDL_Surface* ecran, const ressources* r)
         affiche_a(image(r, bas >= BAS_POUR_TRICHER ? IMAGE_TITRE_TRICHE : IMAGE_TITRE), ecran, 0, 0);
         if (phase <= 2)
             affiche_a(image(r, IMAGE_PIECE), ecran, PIECE_X, PIECE_Y);
-        SDL_Flip(ecran);
+        montre_ecran(ecran);
 
         SDL_Event e;
         while (SDL_PollEvent(&e)) {

@@ -45,8 +45,10 @@ const deroulement deroulement_jeu = {
     etapes_jeu,     static_cast<int>(sizeof etapes_jeu / sizeof etapes_jeu[0]),
 };
 
-void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, const deroulement* d)
+void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, const deroulement* d,
+                 int premiere_etape)
 {
+    const int premiere = premiere_etape >= 0 && premiere_etape < d->nb_etapes ? premiere_etape : 0;
     // `depart` may be tracked memory, released when the first stage ends: keep a copy.
     const bilan debut = *depart;
     d->intro(ecran, r);
@@ -55,7 +57,7 @@ void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, c
         if (mode != MODE_NORMAL && mode != MODE_TRICHE)
             return;
         bilan partie = debut;
-        for (int n = 0; n < d->nb_etapes; n++) {
+        for (int n = premiere; n < d->nb_etapes; n++) {
             const etape_partie& etape = d->etapes[n];
             const int mode_etape = etape.mode_impose != MODE_DU_TITRE ? etape.mode_impose : mode;
             for (;;) {

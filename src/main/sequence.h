@@ -37,6 +37,7 @@ extern const deroulement deroulement_jeu;
 
 // Plays until the player leaves from the title, quits in a stage or gives up on the continue
 // screen, then returns; the caller releases the catalogue. `depart` is the result every game
-// starts from. Each stage's result is freed as soon as it has been read.
+// starts from. Each stage's result is freed as soon as it has been read. Every game starts
+// at stage `premiere_etape` of d's list (practice); the stages after it follow as usual.
 void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart,
-                 const deroulement* d = &deroulement_jeu);
+                 const deroulement* d = &deroulement_jeu, int premiere_etape = 0);

@@ -1,10 +1,13 @@
 // The frame loop of play. Each frame, in order: background, key presses, held keys, scene
 // update, game over, warning and boss music, boss bar, boss-entry clean-up, flip, pacing,
-// and the end tests. Escape leaves before the scene update: nothing more is drawn or flipped.
+// the player's pause if asked for, and the end tests. Escape leaves before the scene
+// update: nothing more is drawn or flipped.
 #include "niveau/alerte.h"
 #include "niveau/deroulement.h"
 #include "niveau/hud.h"
+#include "niveau/pause.h"
 
+#include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
 
 namespace {
@@ -12,18 +15,24 @@ constexpr int SLOT_GAME_OVER = 74;
 constexpr int SLOT_SON_ALERTE = 209;
 constexpr Uint32 PAUSE_FIN = 100;
 
+struct demandes {
+    int quitte;  // Escape
+    int pause;   // P or Pause
+};
+
 // Key presses only: holding F or D acts once. Window-close requests are ignored.
-// Returns 1 when Escape was pressed.
-int lit_evenements(deroulement* d)
+demandes lit_evenements(deroulement* d)
 {
-    int quitte = 0;
+    demandes dem = {0, 0};
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (e.type != SDL_KEYDOWN)
             continue;
+        if (touche_pause(e.key.keysym.sym))
+            dem.pause = 1;
         switch (e.key.keysym.sym) {
         case SDLK_ESCAPE:
-            quitte = 1;
+            dem.quitte = 1;
             break;
         case SDLK_f:
             inverse_polarite(d->s->joueur);
@@ -35,7 +44,7 @@ int lit_evenements(deroulement* d)
             break;
         }
     }
-    return quitte;
+    return dem;
 }
 
 fond_du_moment fond_de_l_image(const parametres_niveau* p, Uint32 temps, int musique_boss_lancee)
@@ -74,9 +83,9 @@ issue_niveau joue_boucle(deroulement* d)
             fait_defiler(d->fond, 2);
         affiche_fond(d->fond, image(r, fond.image), d->ecran);
 
-        const int quitte = lit_evenements(d);
+        const demandes dem = lit_evenements(d);
         pilote_joueur(joueur, &d->pil, SDL_GetKeyState(NULL), r);
-        if (quitte)
+        if (dem.quitte)
             return ISSUE_QUITTE;
 
         anime_image(d);
@@ -99,8 +108,10 @@ issue_niveau joue_boucle(deroulement* d)
             affiche_barre_boss(d->ecran, r, vie_boss, p->facteur_barre_boss);
 
         nettoie_entree_boss(d, &nettoyage_fait);
-        SDL_Flip(d->ecran);
+        montre_ecran(d->ecran);
         cadence_image(d);
+        if (dem.pause && joue_pause(d))
+            return ISSUE_QUITTE;
 
         const int temps_ecoule = p->finale != NULL && debut_image - s->debut > p->finale->duree_limite;
         if (perdu || temps_ecoule || vie_boss == 0) {

@@ -3,6 +3,7 @@
 // the final stage's verdict) appears from frame 201.
 #include "niveau/deroulement.h"
 #include "niveau/hud.h"
+#include "plateforme/affichage.h"
 
 namespace {
 constexpr int IMAGES_CLOTURE = 600;
@@ -34,7 +35,7 @@ void joue_cloture(deroulement* d, issue_niveau issue)
                 affiche_annonce(d->ecran, image(r, issue == ISSUE_TEMPS_ECOULE ? p->finale->verdict_temps
                                                                              : p->finale->verdict_detruit));
         }
-        SDL_Flip(d->ecran);
+        montre_ecran(d->ecran);
         cadence_image(d);
     }
 }

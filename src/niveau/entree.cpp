@@ -1,6 +1,7 @@
 // The entry animation. The ship's own rectangle is not touched: only its picture flies in,
 // and play starts with the ship where it was built.
 #include "niveau/entree.h"
+#include "plateforme/affichage.h"
 
 namespace {
 constexpr int HAUTEUR_DEPART = 500;
@@ -19,6 +20,6 @@ void vol_d_entree(SDL_Surface* ecran, fond_defilant* fond, SDL_Surface* image_fo
         blit(image_vaisseau, NULL, ecran, &ici);
         SDL_Rect plein_ecran = cree_rect(0, 0, 640, 480);
         blit(cadre, NULL, ecran, &plein_ecran);
-        SDL_Flip(ecran);
+        montre_ecran(ecran);
     }
 }

@@ -6,6 +6,7 @@
 #include "memoire/suivi.h"
 #include "niveau/deroulement.h"
 #include "niveau/entree.h"
+#include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
 
 #include <cstdlib>
@@ -69,7 +70,7 @@ bilan* joue_niveau(SDL_Surface* ecran, int mode, int score, int periode_image, c
 
     SDL_Rect plein_ecran = cree_rect(0, 0, 640, 480);
     blit(image(r, p->carte_titre), NULL, ecran, &plein_ecran);
-    SDL_Flip(ecran);
+    montre_ecran(ecran);
 
     deroulement d = prepare_niveau(ecran, mode, score, periode_image, r, p);
     horloge_attends(TENUE_CARTE_TITRE);

@@ -1,13 +1,20 @@
-// The time seam: real SDL ticks in the game, a virtual millisecond counter in tests.
+// The time seam: real SDL ticks in the game, a virtual millisecond counter in tests; in
+// both, the time spent in pause is taken out of what the game reads.
 #include "plateforme/horloge.h"
 
 namespace {
 bool virtuelle = false;
 Uint32 instant_virtuel = 0;
 void (*rappel_attente)() = NULL;
-}
 
-Uint32 horloge_ms() { return virtuelle ? instant_virtuel : SDL_GetTicks(); }
+bool en_pause = false;
+Uint32 debut_pause = 0;  // raw time at which the pause began
+Uint32 temps_en_pause = 0;  // raw ms spent in earlier pauses; unsigned, so a wrap of the ticks is harmless
+
+Uint32 brut() { return virtuelle ? instant_virtuel : SDL_GetTicks(); }
+}  // namespace
+
+Uint32 horloge_ms() { return (en_pause ? debut_pause : brut()) - temps_en_pause; }
 
 void horloge_attends(Uint32 ms)
 {
@@ -23,12 +30,37 @@ void horloge_virtuelle(Uint32 depart)
 {
     virtuelle = true;
     instant_virtuel = depart;
+    en_pause = false;
+    temps_en_pause = 0;
 }
 
 void horloge_avance(Uint32 ms) { instant_virtuel += ms; }
 
-void horloge_reelle() { virtuelle = false; }
+void horloge_reelle()
+{
+    virtuelle = false;
+    en_pause = false;
+    temps_en_pause = 0;
+}
 
 bool horloge_est_virtuelle() { return virtuelle; }
 
 void horloge_fixe_rappel(void (*rappel)()) { rappel_attente = rappel; }
+
+void horloge_suspend()
+{
+    if (en_pause)
+        return;
+    en_pause = true;
+    debut_pause = brut();
+}
+
+void horloge_reprend()
+{
+    if (!en_pause)
+        return;
+    temps_en_pause += brut() - debut_pause;
+    en_pause = false;
+}
+
+bool horloge_en_pause() { return en_pause; }

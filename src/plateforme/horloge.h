@@ -4,7 +4,8 @@
 #pragma once
 #include <SDL.h>
 
-// Milliseconds since start-up (SDL_GetTicks, or the virtual time).
+// Milliseconds since start-up (SDL_GetTicks, or the virtual time), less the time spent in
+// pause: while the game is paused this stands still, so every timer read from it stops too.
 Uint32 horloge_ms();
 
 // Waits ms milliseconds (SDL_Delay, or an instant advance of the virtual time).
@@ -20,6 +21,12 @@ void horloge_avance(Uint32 ms);
 void horloge_reelle();
 
 bool horloge_est_virtuelle();
+
+// The player's pause: from horloge_suspend to horloge_reprend, horloge_ms stands still
+// (waits still wait). Suspending twice or resuming a running clock changes nothing.
+void horloge_suspend();
+void horloge_reprend();
+bool horloge_en_pause();
 
 // Tests only: a routine called after every wait of the virtual clock (the stage loop waits
 // once per frame), through which an autopilot can read the game and set the next frame's keys.

@@ -113,3 +113,24 @@ Uint32 GetPixel(SDL_Surface* surface, int x, int y)
         return valeur_hors_image;
     }
 }
+
+void affiche_texte(const police* p, const char* texte, SDL_Surface* ecran, int x, int y)
+{
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(texte); *c != 0; c++) {
+        SDL_Rect g = p->glyphes[*c];
+        if (g.w == 0)
+            continue;
+        SDL_Rect ou = {static_cast<Sint16>(x), static_cast<Sint16>(y), g.w, g.h};
+        if (*c != code_espace)  // the space is a gap as wide as '!'
+            SDL_BlitSurface(p->image, &g, ecran, &ou);
+        x += g.w;
+    }
+}
+
+int largeur_texte(const police* p, const char* texte)
+{
+    int l = 0;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(texte); *c != 0; c++)
+        l += p->glyphes[*c].w;
+    return l;
+}

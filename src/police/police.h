@@ -22,3 +22,9 @@ void analyse_police(police* p);
 // Value of the pixel (x, y) in the surface's own format. Reports an x outside the row
 // and then returns all bits set rather than reading outside the pixel buffer.
 Uint32 GetPixel(SDL_Surface* surface, int x, int y);
+
+// Draws `texte` with its top-left corner at (x, y); characters without a glyph are skipped.
+void affiche_texte(const police* p, const char* texte, SDL_Surface* ecran, int x, int y);
+
+// Width in pixels of `texte` as affiche_texte draws it.
+int largeur_texte(const police* p, const char* texte);

@@ -115,7 +115,8 @@ const deroulement DEROULEMENT = {intro, titre, entre_niveaux, continuer, perdu, 
 class Sequence : public ::testing::Test {
 protected:
     // Runs the sequence and returns its log; every stage result must have been freed.
-    std::string joue(std::vector<int> titres, std::vector<bilan> niveaux, std::vector<int> reponses = {})
+    std::string joue(std::vector<int> titres, std::vector<bilan> niveaux, std::vector<int> reponses = {},
+                     int premiere_etape = 0)
     {
         journal[0] = '\0';
         prochain_titre = prochain_resultat = prochaine_reponse = 0;
@@ -124,7 +125,7 @@ protected:
         reponses_continue = std::move(reponses);
         const bilan depart = {BILAN_QUITTE, 0};
         const long avant = octets_en_usage();
-        joue_partie(NULL, NULL, &depart, &DEROULEMENT);
+        joue_partie(NULL, NULL, &depart, &DEROULEMENT, premiere_etape);
         EXPECT_LT(octets_en_usage() - avant, static_cast<long>(TAILLE_RESULTAT))
             << "stage results left unfreed";
         EXPECT_EQ(prochain_resultat, resultats.size()) << "the script was not played through";
@@ -182,4 +183,15 @@ TEST_F(Sequence, AFinishedRunShowsItsScoreAndGoesBackToTheTitle)
                     {7, 20}, {BILAN_QUITTE, 30}}),
               "intro titre A(1,0) entre B(1,70) F(2,80) fin(95) "
               "titre A(2,0) entre B(2,10) F(2,20) fin(30) titre ");
+}
+
+TEST_F(Sequence, APracticeRunStartsAtItsStageFromZeroAndGoesOnAsUsual)
+{
+    // Started at the second stage: score 0, the stages after it as in a whole run, and the
+    // next game from the title starts there again.
+    EXPECT_EQ(joue({MODE_NORMAL, MODE_TRICHE}, {{BILAN_GAGNE, 300}, {BILAN_GAGNE, 400}, {BILAN_PERDU, 50}},
+                   {CONTINUE_NON}, 1),
+              "intro titre B(1,0) F(2,300) fin(400) titre B(2,0) continue perdu ");
+    EXPECT_EQ(joue({MODE_NORMAL}, {{BILAN_GAGNE, 300}}, {}, 2), "intro titre F(2,0) fin(300) titre ");
+    EXPECT_EQ(joue({MODE_NORMAL}, {{BILAN_QUITTE, 0}}, {}, 9), "intro titre A(1,0) ") << "out of range: from the start";
 }

@@ -42,3 +42,36 @@ TEST(Horloge, LHorlogeReelleSuitSDL)
     EXPECT_LT(lue - sdl, 1000u);
     EXPECT_EQ(horloge_ms(), 1000u);
 }
+
+TEST(Horloge, LaPauseArreteLeTempsLuEtLaRepriseRepartDeLa)
+{
+    horloge_virtuelle(5000);
+    horloge_attends(100);
+    horloge_suspend();
+    horloge_suspend();  // twice is once
+    horloge_attends(10000);
+    EXPECT_TRUE(horloge_en_pause());
+    EXPECT_EQ(horloge_ms(), 5100u) << "nothing moves while paused";
+    horloge_reprend();
+    EXPECT_EQ(horloge_ms(), 5100u) << "resumes where it stopped";
+    horloge_attends(13);
+    EXPECT_EQ(horloge_ms(), 5113u);
+    horloge_reprend();  // resuming a running clock changes nothing
+    horloge_suspend();
+    horloge_attends(500);
+    horloge_reprend();
+    EXPECT_EQ(horloge_ms(), 5113u) << "pauses add up";
+    horloge_virtuelle(1000);
+}
+
+TEST(Horloge, LaPauseTientAussiSurLHorlogeReelle)
+{
+    horloge_reelle();
+    horloge_suspend();
+    const Uint32 arretee = horloge_ms();
+    SDL_Delay(30);
+    EXPECT_EQ(horloge_ms(), arretee);
+    horloge_reprend();
+    EXPECT_LT(horloge_ms() - arretee, 25u) << "the 30 ms of pause are not counted";
+    horloge_virtuelle(1000);
+}

@@ -1,0 +1,97 @@
+// Command-line options: each takes its value as the next word or after '='.
+#include "main/options.h"
+
+#include "plateforme/affichage.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr int NB_NIVEAUX = 5;
+
+// The value of option `nom` at argv[*i]: after '=' in the same word, else the next word
+// (and *i moves on to it). NULL when the word is not this option or the value is missing.
+const char* valeur(const char* nom, int argc, const char* const* argv, int* i, bool* reconnue)
+{
+    const size_t n = std::strlen(nom);
+    const char* mot = argv[*i];
+    if (std::strncmp(mot, nom, n) != 0 || (mot[n] != '\0' && mot[n] != '='))
+        return NULL;
+    *reconnue = true;
+    if (mot[n] == '=')
+        return mot + n + 1;
+    if (*i + 1 >= argc)
+        return NULL;
+    return argv[++*i];
+}
+
+// A whole number from lo to hi, or -1.
+int entier(const char* texte, int lo, int hi)
+{
+    char* fin = NULL;
+    const long v = std::strtol(texte, &fin, 10);
+    if (*texte == '\0' || *fin != '\0' || v < lo || v > hi)
+        return -1;
+    return static_cast<int>(v);
+}
+
+}  // namespace
+
+const char* texte_aide()
+{
+    return "Usage: polarite [options]\n"
+           "  --window       play in a 640 x 480 window instead of full screen\n"
+           "  --scale N      play in a window N times as large (N from 1 to 4)\n"
+           "  --stage N      start each game at stage N (1 to 5, or 'final'), for practice\n"
+           "  --version      print the version and exit\n"
+           "  --help         print this help and exit\n"
+           "In the game, Alt+Enter switches between window and full screen, P pauses.\n";
+}
+
+suite_options lit_options(int argc, const char* const* argv, options_jeu* o, char* erreur, size_t taille)
+{
+    *o = options_jeu{false, 1, 0};
+    for (int i = 1; i < argc; i++) {
+        const char* mot = argv[i];
+        if (std::strcmp(mot, "--help") == 0 || std::strcmp(mot, "-h") == 0)
+            return OPTIONS_AIDE;
+        if (std::strcmp(mot, "--version") == 0)
+            return OPTIONS_VERSION;
+        if (std::strcmp(mot, "--window") == 0) {
+            o->fenetre = true;
+            continue;
+        }
+        bool reconnue = false;
+        if (const char* v = valeur("--scale", argc, argv, &i, &reconnue)) {
+            o->echelle = entier(v, 1, ECHELLE_MAX);
+            if (o->echelle < 0) {
+                std::snprintf(erreur, taille, "--scale takes a whole number from 1 to %d, not '%s'", ECHELLE_MAX, v);
+                return OPTIONS_ERREUR;
+            }
+            o->fenetre = true;
+            continue;
+        }
+        if (reconnue) {
+            std::snprintf(erreur, taille, "--scale needs a value from 1 to %d", ECHELLE_MAX);
+            return OPTIONS_ERREUR;
+        }
+        if (const char* v = valeur("--stage", argc, argv, &i, &reconnue)) {
+            const int n = std::strcmp(v, "final") == 0 ? NB_NIVEAUX + 1 : entier(v, 1, NB_NIVEAUX);
+            if (n < 0) {
+                std::snprintf(erreur, taille, "--stage takes 1 to %d or 'final', not '%s'", NB_NIVEAUX, v);
+                return OPTIONS_ERREUR;
+            }
+            o->premiere_etape = n - 1;
+            continue;
+        }
+        if (reconnue) {
+            std::snprintf(erreur, taille, "--stage needs a value: 1 to %d or 'final'", NB_NIVEAUX);
+            return OPTIONS_ERREUR;
+        }
+        std::snprintf(erreur, taille, "unknown option '%s'", mot);
+        return OPTIONS_ERREUR;
+    }
+    return OPTIONS_JOUER;
+}

@@ -1,0 +1,23 @@
+// The command line: without options the game runs full screen from stage 1; the options
+// ask for a window, a scaled window, or a first stage to practise.
+#pragma once
+#include <cstddef>
+
+constexpr const char* VERSION_JEU = "1.0";
+
+// Stages as the sequence numbers them: 0 to 4 for stages 1 to 5, 5 for the final stage.
+constexpr int ETAPE_FINALE = 5;
+
+struct options_jeu {
+    bool fenetre;  // a window rather than full screen
+    int echelle;   // window pixels per game pixel, 1 to ECHELLE_MAX
+    int premiere_etape;
+};
+
+enum suite_options { OPTIONS_JOUER, OPTIONS_AIDE, OPTIONS_VERSION, OPTIONS_ERREUR };
+
+// Reads argv[1..argc-1]. On OPTIONS_ERREUR, `erreur` holds a one-line reason.
+suite_options lit_options(int argc, const char* const* argv, options_jeu* o, char* erreur, size_t taille);
+
+// The text that --help prints.
+const char* texte_aide();

@@ -1,0 +1,95 @@
+// The game's surface, the window it is shown in, and the Alt+Enter switch.
+#include "plateforme/affichage.h"
+
+#include <cstring>
+
+namespace {
+
+SDL_Surface* fenetre = NULL;  // SDL's video surface
+SDL_Surface* dessin = NULL;   // what the game draws to: fenetre itself, or the off-screen copy
+int facteur = 1;
+volatile bool bascule_demandee = false;
+
+// Alt+Enter never reaches a screen (the title would take the Enter): it is noted here, at
+// the moment SDL queues it, and acted on at the next frame shown.
+int filtre_evenements(const SDL_Event* e)
+{
+    if (e->type == SDL_KEYDOWN && e->key.keysym.sym == SDLK_RETURN && (e->key.keysym.mod & KMOD_ALT) != 0) {
+        bascule_demandee = true;
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace
+
+SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 drapeaux, int echelle)
+{
+    facteur = echelle;
+    fenetre = SDL_SetVideoMode(largeur * echelle, hauteur * echelle, profondeur, drapeaux);
+    if (fenetre == NULL)
+        return NULL;
+    SDL_SetEventFilter(filtre_evenements);
+    if (echelle == 1) {
+        dessin = fenetre;
+        return dessin;
+    }
+    const SDL_PixelFormat* f = fenetre->format;
+    dessin = SDL_CreateRGBSurface(SDL_SWSURFACE, largeur, hauteur, f->BitsPerPixel, f->Rmask, f->Gmask,
+                                  f->Bmask, f->Amask);
+    return dessin;
+}
+
+void montre_ecran(SDL_Surface* ecran)
+{
+    if (bascule_demandee && fenetre != NULL) {
+        bascule_demandee = false;
+        SDL_WM_ToggleFullScreen(fenetre);  // where the platform cannot, the display stays as it is
+    }
+    if (ecran == dessin && dessin != fenetre) {
+        agrandit(dessin, fenetre, facteur);
+        SDL_Flip(fenetre);
+        return;
+    }
+    SDL_Flip(ecran);
+}
+
+namespace {
+
+// One source row widened into the first row of its blocks, then that row copied below it;
+// N is a template argument so that the inner loop is unrolled.
+template <int N>
+void agrandit_lignes(const SDL_Surface* source, SDL_Surface* cible)
+{
+    const size_t largeur_cible = static_cast<size_t>(source->w) * N * sizeof(Uint32);
+    for (int y = 0; y < source->h; y++) {
+        const Uint32* ligne = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(source->pixels) + y * source->pitch);
+        Uint8* premiere = static_cast<Uint8*>(cible->pixels) + y * N * cible->pitch;
+        Uint32* p = reinterpret_cast<Uint32*>(premiere);
+        for (int x = 0; x < source->w; x++, p += N)
+            for (int k = 0; k < N; k++)
+                p[k] = ligne[x];
+        for (int k = 1; k < N; k++)
+            std::memcpy(premiere + k * cible->pitch, premiere, largeur_cible);
+    }
+}
+
+}  // namespace
+
+void agrandit(SDL_Surface* source, SDL_Surface* cible, int echelle)
+{
+    if (SDL_MUSTLOCK(source))
+        SDL_LockSurface(source);
+    if (SDL_MUSTLOCK(cible))
+        SDL_LockSurface(cible);
+    switch (echelle) {
+    case 1: agrandit_lignes<1>(source, cible); break;
+    case 2: agrandit_lignes<2>(source, cible); break;
+    case 3: agrandit_lignes<3>(source, cible); break;
+    default: agrandit_lignes<ECHELLE_MAX>(source, cible); break;
+    }
+    if (SDL_MUSTLOCK(cible))
+        SDL_UnlockSurface(cible);
+    if (SDL_MUSTLOCK(source))
+        SDL_UnlockSurface(source);
+}

@@ -1,0 +1,20 @@
+// The display the game draws to. Every screen and stage draws to one 640 x 480 surface and
+// shows each finished frame with montre_ecran. Unscaled, that surface is SDL's own video
+// surface; in a scaled window it is an off-screen surface that montre_ecran copies onto the
+// window, each game pixel as a block. Alt+Enter asks to switch between window and full screen.
+#pragma once
+#include <SDL.h>
+
+constexpr int ECHELLE_MAX = 4;
+
+// Opens the video mode (largeur * echelle by hauteur * echelle, `drapeaux` as for
+// SDL_SetVideoMode) and returns the surface to draw to, or NULL with SDL's error set.
+SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 drapeaux, int echelle);
+
+// Shows a finished frame: the scaling copy when the window is larger, then the flip; and a
+// switch between window and full screen that Alt+Enter asked for.
+void montre_ecran(SDL_Surface* ecran);
+
+// Copies `source` onto the top-left of `cible`, each pixel an echelle x echelle block. Both
+// 32 bits per pixel, `cible` at least echelle times as large.
+void agrandit(SDL_Surface* source, SDL_Surface* cible, int echelle);

@@ -1,0 +1,87 @@
+// The command line: every option, its bad values and unknown words.
+#include "main/options.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct lecture {
+    suite_options suite;
+    options_jeu o;
+    std::string erreur;
+};
+
+lecture lit(std::vector<const char*> mots)
+{
+    mots.insert(mots.begin(), "polarite");
+    lecture l;
+    char erreur[200] = "";
+    l.suite = lit_options(static_cast<int>(mots.size()), mots.data(), &l.o, erreur, sizeof erreur);
+    l.erreur = erreur;
+    return l;
+}
+
+}  // namespace
+
+TEST(Options, WithoutOptionsTheGameRunsFullScreenFromStageOne)
+{
+    const lecture l = lit({});
+    EXPECT_EQ(l.suite, OPTIONS_JOUER);
+    EXPECT_FALSE(l.o.fenetre);
+    EXPECT_EQ(l.o.echelle, 1);
+    EXPECT_EQ(l.o.premiere_etape, 0);
+}
+
+TEST(Options, WindowScaleAndStageInBothSpellings)
+{
+    lecture l = lit({"--window"});
+    EXPECT_EQ(l.suite, OPTIONS_JOUER);
+    EXPECT_TRUE(l.o.fenetre);
+    EXPECT_EQ(l.o.echelle, 1);
+
+    l = lit({"--scale", "3", "--stage=4"});
+    EXPECT_EQ(l.suite, OPTIONS_JOUER);
+    EXPECT_TRUE(l.o.fenetre) << "a scaled display is a window";
+    EXPECT_EQ(l.o.echelle, 3);
+    EXPECT_EQ(l.o.premiere_etape, 3);
+
+    l = lit({"--scale=4", "--stage", "final"});
+    EXPECT_EQ(l.o.echelle, 4);
+    EXPECT_EQ(l.o.premiere_etape, ETAPE_FINALE);
+
+    EXPECT_EQ(lit({"--stage", "1"}).o.premiere_etape, 0);
+    EXPECT_EQ(lit({"--scale", "1"}).o.echelle, 1);
+}
+
+TEST(Options, BadValuesAndUnknownWordsAreRefusedWithTheirReason)
+{
+    const struct {
+        std::vector<const char*> mots;
+        const char* dans_le_message;
+    } cas[] = {
+        {{"--scale", "0"}, "'0'"},         {{"--scale", "5"}, "'5'"},
+        {{"--scale", "2x"}, "'2x'"},       {{"--scale="}, "''"},
+        {{"--scale"}, "needs a value"},    {{"--stage", "6"}, "'6'"},
+        {{"--stage", "0"}, "'0'"},         {{"--stage", "Final"}, "'Final'"},
+        {{"--stage"}, "needs a value"},    {{"--fullscreen"}, "unknown option '--fullscreen'"},
+        {{"--scaled", "2"}, "unknown option '--scaled'"}, {{"stage"}, "unknown option 'stage'"},
+        {{"--window", "-x"}, "unknown option '-x'"},
+    };
+    for (const auto& c : cas) {
+        const lecture l = lit(c.mots);
+        EXPECT_EQ(l.suite, OPTIONS_ERREUR) << c.mots[0];
+        EXPECT_NE(l.erreur.find(c.dans_le_message), std::string::npos) << l.erreur;
+    }
+}
+
+TEST(Options, HelpAndVersionStopTheReading)
+{
+    EXPECT_EQ(lit({"--help"}).suite, OPTIONS_AIDE);
+    EXPECT_EQ(lit({"--window", "-h"}).suite, OPTIONS_AIDE);
+    EXPECT_EQ(lit({"--version", "--nonsense"}).suite, OPTIONS_VERSION);
+    const std::string aide = texte_aide();
+    for (const char* option : {"--window", "--scale", "--stage", "--version", "--help", "Alt+Enter"})
+        EXPECT_NE(aide.find(option), std::string::npos) << option;
+}
