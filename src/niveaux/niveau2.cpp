@@ -70,15 +70,15 @@ const vitesse EVENTAIL_DROIT[] = {{-3, 4}, {-2, 4}, {-1, 4}, {0, 4}, {1, 4}, {2,
 // The mid-boss's rain: its first three shots leave from its three guns, the rest from its nose.
 const point CANONS_DEMI_BOSS[] = {{299, 160}, {316, 164}, {331, 160}};
 
-template <int N>
-constexpr int taille(const vitesse (&)[N])
+template <typename T, int N>
+constexpr int taille(const T (&)[N])
 {
     return N;
 }
 
 struct volee {
     int couleur;
-    point depart;               // where the templates start ...
+    point depart;                  // where the templates start ...
     const point* departs_propres;  // ... but for the first few, which have their own
     int nb_departs_propres;
     const vitesse* vitesses;
@@ -88,18 +88,18 @@ struct volee {
 enum nom_volee { R1, B1, R2, B2, R3, B3, M1, M2, S1, S2, S3, S4, NB_VOLEES };
 
 const volee volees[NB_VOLEES] = {
-    {ROUGE, {421, 239}, NULL, 0, ANNEAU, taille(ANNEAU)},                        // R1
-    {BLEU, {211, 239}, NULL, 0, ANNEAU, taille(ANNEAU)},                         // B1
-    {ROUGE, {421, 219}, NULL, 0, ANNEAU, taille(ANNEAU)},                        // R2
-    {BLEU, {211, 219}, NULL, 0, ANNEAU, taille(ANNEAU)},                         // B2
-    {ROUGE, {341, 174}, NULL, 0, ANNEAU, taille(ANNEAU)},                        // R3
-    {BLEU, {291, 174}, NULL, 0, ANNEAU, taille(ANNEAU)},                         // B3
-    {ROUGE, {316, 130}, CANONS_DEMI_BOSS, 3, PLUIE, taille(PLUIE)},              // M1
-    {BLEU, {316, 130}, CANONS_DEMI_BOSS, 3, PLUIE, taille(PLUIE)},               // M2
-    {ROUGE, {316, 140}, NULL, 0, ETOILE, taille(ETOILE)},                        // S1
-    {ROUGE, {316, 140}, NULL, 0, ROSE_8, taille(ROSE_8)},                        // S2
-    {BLEU, {316, 140}, NULL, 0, ETOILE, taille(ETOILE)},                         // S3
-    {BLEU, {316, 140}, NULL, 0, ROSE_7, taille(ROSE_7)},                         // S4
+    {ROUGE, {421, 239}, NULL, 0, ANNEAU, taille(ANNEAU)},                                       // R1
+    {BLEU, {211, 239}, NULL, 0, ANNEAU, taille(ANNEAU)},                                        // B1
+    {ROUGE, {421, 219}, NULL, 0, ANNEAU, taille(ANNEAU)},                                       // R2
+    {BLEU, {211, 219}, NULL, 0, ANNEAU, taille(ANNEAU)},                                        // B2
+    {ROUGE, {341, 174}, NULL, 0, ANNEAU, taille(ANNEAU)},                                       // R3
+    {BLEU, {291, 174}, NULL, 0, ANNEAU, taille(ANNEAU)},                                        // B3
+    {ROUGE, {316, 130}, CANONS_DEMI_BOSS, taille(CANONS_DEMI_BOSS), PLUIE, taille(PLUIE)},      // M1
+    {BLEU, {316, 130}, CANONS_DEMI_BOSS, taille(CANONS_DEMI_BOSS), PLUIE, taille(PLUIE)},       // M2
+    {ROUGE, {316, 140}, NULL, 0, ETOILE, taille(ETOILE)},                                       // S1
+    {ROUGE, {316, 140}, NULL, 0, ROSE_8, taille(ROSE_8)},                                       // S2
+    {BLEU, {316, 140}, NULL, 0, ETOILE, taille(ETOILE)},                                        // S3
+    {BLEU, {316, 140}, NULL, 0, ROSE_7, taille(ROSE_7)},                                        // S4
 };
 
 tir modele(const ressources* r, int couleur, point p)
