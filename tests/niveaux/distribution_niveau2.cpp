@@ -96,6 +96,16 @@ TEST_F(DistributionNiveau2, TwoHundredThreeEnemiesInReleaseOrderWithTheirTimes)
     EXPECT_EQ(p.nettoyage[0], 199);
     EXPECT_EQ(p.nettoyage[1], 200);
     EXPECT_EQ(p.nettoyage[2], 201);
+    EXPECT_EQ(p.carte_titre, 64);
+    EXPECT_EQ(p.fond_jeu, 52);
+    EXPECT_EQ(p.fond_fin, 53);
+    EXPECT_EQ(p.cadre, 44);
+    EXPECT_EQ(p.image_alerte, 73);
+    EXPECT_EQ(p.musique, 192);
+    EXPECT_EQ(p.musique_boss, 190);
+    EXPECT_EQ(p.capacite, 400);
+    EXPECT_DOUBLE_EQ(p.facteur_barre_boss, 0.284);
+    EXPECT_EQ(p.fond_courant, nullptr) << "one background, two scroll steps, throughout play";
     EXPECT_EQ(p.pas_defilement, 2);
     EXPECT_EQ(p.debut_alerte, 125000);
     EXPECT_EQ(p.invulnerabilite_fin, 200);
