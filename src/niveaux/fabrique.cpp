@@ -47,3 +47,35 @@ void fixe_son_etape_slot(etape* s, const ressources* r, int slot)
 {
     fixe_son_etape(s, slot == AUCUN ? NULL : son(r, slot));
 }
+
+// ---------------------------------------------------------------------------------------
+// Shared by stages 1 and 2.
+
+ennemi* vaisseau_de_file(const espece& k, const ressources* r, const file_de_vaisseaux& f, int rang,
+                         int apparition)
+{
+    const int vers_l_exterieur = f.dx < 0 ? 1 : -1;
+    ennemi* e = cree_ennemi_espece(k, r, f.x + vers_l_exterieur * FILE_ECART * rang, f.y, apparition);
+    ajoute_deplacement(e, f.dx, 0, f.duree + FILE_RETARD * rang);
+    ajoute_deplacement(e, 0, f.dy, f.virage);
+    ajoute_deplacement(e, -f.dx, 0, JUSQU_AU_BORD);
+    return e;
+}
+
+void ajoute_vitesses(etape* s, tir modele, const vitesse* v, int n)
+{
+    for (int i = 0; i < n; i++) {
+        modele.dx = v[i].dx;
+        modele.dy = v[i].dy;
+        ajoute_tir_etape(s, &modele);
+    }
+}
+
+ennemi* cree_ennemi_anime(const espece& k, const animation_espece& a, const ressources* r, int x, int y,
+                          int apparition)
+{
+    ennemi* e = cree_ennemi_espece(k, r, x, y, apparition);
+    fixe_image2_ennemi(e, image(r, a.image2));
+    fixe_animation_ennemi(e, a.seuil, a.periode);
+    return e;
+}

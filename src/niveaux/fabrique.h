@@ -50,3 +50,49 @@ void ajoute_eventail(etape* s, tir modele, int demi_largeur);
 
 // Sets a step's sound from a slot; AUCUN leaves it silent.
 void fixe_son_etape_slot(etape* s, const ressources* r, int slot);
+
+// ---------------------------------------------------------------------------------------
+// Shared by stages 1 and 2: moves that end off the screen, files of ships flying as a
+// chain, volleys written as lists of velocities, and kinds with a second picture.
+
+// A move long enough to end only when the enemy leaves the screen.
+constexpr int JUSQU_AU_BORD = 5000;
+
+// A file of ships one behind the other: they start 32 pixels apart on one row, outside the
+// playfield, and each flies its way in 8 frames longer than the one before it, so that all
+// turn on the same column and the file moves as a chain. Each then flies (0, dy) for
+// `virage` frames and leaves the way it came, (-dx, 0), until it is off the screen.
+constexpr int FILE_NB = 4;
+constexpr int FILE_ECART = 32;
+constexpr int FILE_RETARD = 8;
+
+struct file_de_vaisseaux {
+    int x, y;    // start of the ship nearest the playfield, which leaves first
+    int dx;      // the way in along the row, (dx, 0) ...
+    int duree;   // ... for this many frames (the first ship)
+    int dy;      // the turn, (0, dy) ...
+    int virage;  // ... for this many frames
+};
+
+// Ship `rang` of a file (0 to FILE_NB - 1), of kind k, released at `apparition` ms.
+ennemi* vaisseau_de_file(const espece& k, const ressources* r, const file_de_vaisseaux& f, int rang,
+                         int apparition);
+
+// One shot velocity of a volley, pixels per frame.
+struct vitesse {
+    int dx, dy;
+};
+
+// Adds one template per velocity to a step, in the list's order, each with the model's
+// position and look.
+void ajoute_vitesses(etape* s, tir modele, const vitesse* v, int n);
+
+// The second animation picture of a kind and the frames each picture shows.
+struct animation_espece {
+    int image2;             // slot of the second picture
+    int seuil, periode;     // first picture while the counter is below `seuil`; back to 0 past `periode`
+};
+
+// An enemy of kind k whose body alternates between its picture and a second one.
+ennemi* cree_ennemi_anime(const espece& k, const animation_espece& a, const ressources* r, int x, int y,
+                          int apparition);

@@ -18,9 +18,6 @@ constexpr int SON_SALVE = 201;             // "Sound/Shot3.wav", on channel 3 wi
 constexpr int SON_FROID1 = 204;            // "Sound/Cold1.wav"
 constexpr int SON_FROID4 = 205;            // "Sound/Cold4.wav"
 
-// A move long enough to end only when the enemy leaves the screen.
-constexpr int JUSQU_AU_BORD = 5000;
-
 constexpr int ROUGE = GENRE_ROUGE;
 constexpr int BLEU = GENRE_BLEU;
 
@@ -77,11 +74,8 @@ struct trajet {
     int son_fin;        // heavy: sound of its last fan; silhouette: sound of its last pause
 };
 
-// Trains: four drones one behind the other, 32 pixels apart, each flying its first leg
-// 8 frames longer than the one before it so that all turn at the same column.
-constexpr int TRAIN_DRONES = 4;
-constexpr int TRAIN_ECART = 32;
-constexpr int TRAIN_RETARD = 8;
+// Trains: files of four drones (fabrique), each turning across the whole playfield.
+constexpr int TRAIN_DRONES = FILE_NB;
 constexpr int TRAIN_VIRAGE = 112;  // frames of the vertical leg, from one edge row to the other
 
 constexpr trajet train(int dx, int premiere_jambe, int dy)
@@ -212,11 +206,8 @@ int signe(int n) { return n < 0 ? -1 : 1; }
 ennemi* drone_de_train(const ligne_calendrier& s, int k, const ressources* r)
 {
     const trajet& t = s.chemin;
-    ennemi* e = cree_ennemi_espece(especes[s.qui], r, s.x - signe(t.dx) * TRAIN_ECART * k, s.y, s.apparition);
-    ajoute_deplacement(e, t.dx, 0, t.duree + TRAIN_RETARD * k);
-    ajoute_deplacement(e, 0, t.dy, TRAIN_VIRAGE);
-    ajoute_deplacement(e, t.sortie, 0, JUSQU_AU_BORD);
-    return e;
+    const file_de_vaisseaux f = {s.x, s.y, t.dx, t.duree, t.dy, TRAIN_VIRAGE};
+    return vaisseau_de_file(especes[s.qui], r, f, k, s.apparition);
 }
 
 void vol_canonniere(ennemi* e, const ligne_calendrier& s, const ressources* r)

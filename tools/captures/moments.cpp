@@ -2,8 +2,9 @@
 #include "moments.h"
 
 #include "niveaux/niveau1.h"
-#include "niveaux/niveau_final.h"
 #include "niveau/niveau.h"
+#include "niveaux/niveau2.h"
+#include "niveaux/niveau_final.h"
 
 namespace {
 
@@ -38,6 +39,20 @@ const niveau_a_capturer niveaux_a_capturer[] = {
       {66000, "niveau1_66000_alerte"},
       {80000, "niveau1_80000_boss"}},
      {{250, "niveau1_cloture_250_tableau"}}},
+    {"niveau2", niveau2, 202,
+     {{3700, "niveau2_3700_premiers_oiseaux"},
+      {8800, "niveau2_8800_files"},
+      {13500, "niveau2_13500_anneaux"},
+      {29500, "niveau2_29500_demi_boss_pluie"},
+      {34000, "niveau2_34000_demi_boss_etoiles"},
+      {55700, "niveau2_55700_oiseaux_du_bas"},
+      {79200, "niveau2_79200_toupies"},
+      {86500, "niveau2_86500_anneaux"},
+      {126000, "niveau2_126000_alerte"},
+      {131000, "niveau2_131000_copies_blanches"},
+      {133000, "niveau2_133000_boss"},
+      {137000, "niveau2_137000_boss_eventails"}},
+     {{250, "niveau2_cloture_250_tableau"}}},
     {"niveau_final", niveau_final, 960,
      {{4500, "niveau_final_4500_chats"},
       {26000, "niveau_final_26000_chats_des_quatre_cotes"},
