@@ -1,8 +1,8 @@
 // The moments a player remembers, stage by stage, in the order the stages are played.
 #include "moments.h"
 
-#include "niveaux/niveau1.h"
 #include "niveau/niveau.h"
+#include "niveaux/niveau1.h"
 #include "niveaux/niveau2.h"
 #include "niveaux/niveau_final.h"
 
