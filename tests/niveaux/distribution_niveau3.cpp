@@ -246,7 +246,12 @@ TEST_F(DistributionNiveau3, BarsFireEightRoundsOfCrossesFromTheirMiddle)
                 EXPECT_EQ(v[k]->dy, vitesses[salve % 4][k][1]) << "volley " << salve;
                 EXPECT_EQ(v[k]->genre, c.couleur);
             }
-            avance(e, 12, true);
+            // The 30 slots are enough: every volley flies whole.
+            const int avant = e->corps->nb_tirs;
+            execute_etape(e);
+            EXPECT_EQ(e->corps->nb_tirs, avant + 4) << "volley " << salve;
+            deplace_tirs(e->corps);
+            avance(e, 11, true);
         }
         attend_position(e, c.x, 220, "after the last round");
         avance(e, 1);
