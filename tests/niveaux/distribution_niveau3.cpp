@@ -104,11 +104,21 @@ TEST_F(DistributionNiveau3, SixtySixEnemiesInReleaseOrderWithTheirTimes)
     EXPECT_EQ(p.nettoyage[1], 64);
     EXPECT_EQ(cast[63]->images[0], image(r, 147)) << "a mine flying right";
     EXPECT_EQ(cast[64]->nom, &BOSS4) << "the decoy";
+    EXPECT_EQ(p.carte_titre, 65);
+    EXPECT_EQ(p.fond_jeu, 54);
+    EXPECT_EQ(p.fond_fin, 55);
+    EXPECT_EQ(p.cadre, 44);
+    EXPECT_EQ(p.image_alerte, 75);
+    EXPECT_EQ(p.musique, 191);
+    EXPECT_EQ(p.musique_boss, 190);
+    EXPECT_EQ(p.capacite, 300);
     EXPECT_EQ(p.pas_defilement, 2);
     EXPECT_EQ(p.invulnerabilite_fin, 450);
     EXPECT_EQ(p.debut_alerte, 81000);
-    EXPECT_EQ(p.image_alerte, 75);
-    EXPECT_EQ(p.musique, 191);
+    EXPECT_DOUBLE_EQ(p.facteur_barre_boss, 0.284);
+    EXPECT_EQ(p.nb_plombs, 8);
+    EXPECT_EQ(p.fond_courant, nullptr);
+    EXPECT_EQ(p.finale, nullptr);
 }
 
 TEST_F(DistributionNiveau3, BodiesComeFromTheirKind)
