@@ -42,7 +42,7 @@ const niveau_a_capturer niveaux_a_capturer[] = {
     {"niveau3", niveau3, 65,
      {{22500, "niveau3_22500_barres"},
       {34000, "niveau3_34000_mi_boss"},
-      {55000, "niveau3_55000_mines"},
+      {54400, "niveau3_54400_mines"},
       {72500, "niveau3_72500_mines_de_partout"},
       {88700, "niveau3_88700_leurre"},
       {96000, "niveau3_96000_boss"}},
