@@ -97,7 +97,7 @@ constexpr vitesses PLUIE_IMPAIRE = {8, {{1, 5}, {3, 5}, {5, 5}, {7, 5}, {-1, 5},
 // Seven shots straight down and spreading up to 3 pixels a frame either side.
 constexpr vitesses averse(int dy) { return {7, {{0, dy}, {1, dy}, {2, dy}, {3, dy}, {-1, dy}, {-2, dy}, {-3, dy}}}; }
 
-enum nom_salve { G_ROUGE, G_BLEU, X1, X2, X3, X4, Y1, Y2, Y3, Y4, F1, F2, F3, F4, F5, F6, F7, F8, NB_SALVES };
+enum nom_salve { SANS_SALVE = -1, G_ROUGE, G_BLEU, X1, X2, X3, X4, Y1, Y2, Y3, Y4, F1, F2, F3, F4, F5, F6, F7, F8, NB_SALVES };
 
 struct salve {
     int couleur;
@@ -188,9 +188,9 @@ struct file_de_drones {
 };
 constexpr file_de_drones FILES[2] = {{-1, 99, 96}, {1, 91, 88}};  // to x 138 and down to y 384; to x 470 and y 448
 
-constexpr trajet files() { return {motif::files_de_drones, 0, 0, 0, G_ROUGE, 0, AUCUN, 0}; }
+constexpr trajet files() { return {motif::files_de_drones, 0, 0, 0, SANS_SALVE, 0, AUCUN, 0}; }
 
-// Two bars, the right one first: in, a 4-frame wait, eight crosses of four volleys 12
+// Two bars, the right one first: in, a 4-frame wait, eight rounds of four volleys 12
 // frames apart, then back the way they came.
 constexpr int BARRE_APPROCHE = 40;
 constexpr int BARRE_VITESSE = 4;
@@ -204,17 +204,17 @@ struct barre {
 };
 constexpr barre BARRES[2] = {{-1, X1}, {1, Y1}};
 
-constexpr trajet barres() { return {motif::barres, 0, 0, 0, G_ROUGE, 0, AUCUN, 0}; }
+constexpr trajet barres() { return {motif::barres, 0, 0, 0, SANS_SALVE, 0, AUCUN, 0}; }
 
-constexpr trajet mi_boss() { return {motif::mi_boss, 0, 0, 0, G_ROUGE, 0, AUCUN, 0}; }
+constexpr trajet mi_boss() { return {motif::mi_boss, 0, 0, 0, SANS_SALVE, 0, AUCUN, 0}; }
 
 constexpr trajet mines(int attente, int dx, int dy, int miroir_x = AUCUN, int retard_miroir = 0)
 {
-    return {motif::mines, dx, dy, attente, G_ROUGE, 0, miroir_x, retard_miroir};
+    return {motif::mines, dx, dy, attente, SANS_SALVE, 0, miroir_x, retard_miroir};
 }
 
-constexpr trajet leurre() { return {motif::leurre, 0, 0, 0, G_ROUGE, 0, AUCUN, 0}; }
-constexpr trajet boss() { return {motif::boss, 0, 0, 0, G_ROUGE, 0, AUCUN, 0}; }
+constexpr trajet leurre() { return {motif::leurre, 0, 0, 0, SANS_SALVE, 0, AUCUN, 0}; }
+constexpr trajet boss() { return {motif::boss, 0, 0, 0, SANS_SALVE, 0, AUCUN, 0}; }
 
 // ---------------------------------------------------------------------------------------
 // Schedule, in release order: one row per wave.
@@ -238,10 +238,10 @@ constexpr ligne_calendrier calendrier[] = {
     { 3, 13000,   0, DRONE,            2, {{534, 0}, {106, 96}},                        files()},  // 8 drones
     { 4, 20000,   0, BARRE,            2, {{502, 220}, {56, 220}},                      barres()},
     { 5, 31000,   0, MI_BOSS,          1, {{502, 220}},                                 mi_boss()},
-    { 6, 40000,   0, MINE_BAS,         1, {{502, 0}},                                   mines(0, -3, 1, 100, 2000)},  // the second at (100, 0), 42000
+    { 6, 40000,   0, MINE_BAS,         1, {{502, 0}},                                   mines(0, -3, 1, 100, 2000)},  // the second at (100, 0), 42000, flying (3, 1)
     { 7, 45000, 500, MINE_BAS,         7, {{502, 0}, {502, 60}, {502, 120}, {502, 180}, {502, 240}, {502, 300}, {502, 360}}, mines(0, -4, 1)},
     { 8, 49000, 500, MINE_BAS,         7, {{100, 0}, {100, 60}, {100, 120}, {100, 180}, {100, 240}, {100, 300}, {100, 360}}, mines(0, 4, 1)},
-    { 9, 54000,   0, MINE_BAS,         7, {{502, 0}, {502, 60}, {502, 120}, {502, 180}, {502, 240}, {502, 300}, {502, 360}}, mines(0, -3, 1, 100, 0)},
+    { 9, 54000,   0, MINE_BAS,         7, {{502, 0}, {502, 60}, {502, 120}, {502, 180}, {502, 240}, {502, 300}, {502, 360}}, mines(0, -3, 1, 100, 0)},  // and seven at x 100 flying (3, 1)
     {10, 58000,   0, BARRE,            2, {{502, 220}, {56, 220}},                      barres()},
     {11, 65000,   0, MINE_BAS,         5, {{138, 0}, {238, 0}, {305, 0}, {372, 0}, {472, 0}},           mines(100, 0, 5)},
     {12, 68000,   0, MINE_HAUT,        5, {{138, 450}, {238, 450}, {305, 450}, {372, 450}, {472, 450}}, mines(100, 0, -5)},
