@@ -44,6 +44,7 @@ const niveau_a_capturer niveaux_a_capturer[] = {
       {34000, "niveau3_34000_mi_boss"},
       {54400, "niveau3_54400_mines"},
       {72500, "niveau3_72500_mines_de_partout"},
+      {82000, "niveau3_82000_alerte"},
       {88700, "niveau3_88700_leurre"},
       {96000, "niveau3_96000_boss"}},
      {{250, "niveau3_cloture_250_tableau"}}},
