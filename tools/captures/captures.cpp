@@ -2,6 +2,7 @@
 // autopilot on the virtual clock, saved at the moments listed in moments.cpp; then every
 // front-end screen, saved and left with the key a player would press.
 // `captures` takes everything; `captures niveau2 ecrans` only what it names.
+#include "moments.h"
 #include "png_ecran.h"
 #include "sans_ecran.h"
 #include "support/clavier.h"
@@ -14,17 +15,15 @@
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
 #include "memoire/suivi.h"
-#include "main/sequence.h"
-#include "moments.h"
 #include "niveau/niveau.h"
 #include "plateforme/horloge.h"
 
 #include <SDL_mixer.h>
-#include <cstdio>
-#include <dlfcn.h>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
@@ -72,16 +71,31 @@ void observe_niveau()
         }
 }
 
+// The cast of the stage being captured, with its boss made tougher when the row asks.
+ennemi** (*distribution_du_niveau)(const ressources* r, int* nb) = NULL;
+
+ennemi** distribution_capturee(const ressources* r, int* nb)
+{
+    ennemi** cast = distribution_du_niveau(r, nb);
+    const parametres_niveau p = en_cours->parametres();
+    if (en_cours->vie_boss > 0)
+        cast[p.index_boss]->corps->vie = en_cours->vie_boss;
+    return cast;
+}
+
 // Plays one stage in cheat mode with the autopilot, saving its moments; returns its score.
-int joue_niveau(const niveau_a_capturer& n, int score)
+int capture_niveau(const niveau_a_capturer& n, int score)
 {
     en_cours = &n;
+    parametres_niveau p = n.parametres();
+    distribution_du_niveau = p.construit_distribution;
+    p.construit_distribution = distribution_capturee;
     std::fill(std::begin(faits), std::end(faits), false);
     appels = 0;
     images_cloture = 0;
-    pilote_demarre({n.index_boss, false, observe_niveau});
+    pilote_demarre({p.index_boss, false, observe_niveau});
     const Uint32 debut = horloge_ms();
-    bilan* b = n.joue(ecran, MODE_TRICHE, score, PERIODE_IMAGE, R);
+    bilan* b = joue_niveau(ecran, MODE_TRICHE, score, PERIODE_IMAGE, R, &p);
     pilote_arrete();
     std::printf("%s: status %d, score %d, %u ms of virtual time\n", n.nom, b->statut, b->score,
                 horloge_ms() - debut);
@@ -194,7 +208,7 @@ int main(int argc, char** argv)
     int score = 0;
     for (int i = 0; i < nb_niveaux_a_capturer; i++)
         if (demande(niveaux_a_capturer[i].nom, argc, argv))
-            score = joue_niveau(niveaux_a_capturer[i], score);
+            score = capture_niveau(niveaux_a_capturer[i], score);
     if (demande("ecrans", argc, argv))
         joue_ecrans(score);
 

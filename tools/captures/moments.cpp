@@ -1,45 +1,19 @@
 // The moments a player remembers, stage by stage, in the order the stages are played.
 #include "moments.h"
 
-#include "niveau/niveau.h"
 #include "niveaux/niveau1.h"
 #include "niveaux/niveau2.h"
+#include "niveaux/niveau3.h"
 #include "niveaux/niveau_final.h"
 
-namespace {
-
-// Stage 1 takes no score: a game always starts from 0.
-bilan* joue_niveau1(SDL_Surface* ecran, int mode, int, int periode_image, const ressources* r)
-{
-    return niveau1(ecran, mode, periode_image, r);
-}
-
-// The final stage with a boss too tough for the autopilot to destroy in time, so that the
-// time limit ends it and the other verdict shows.
-ennemi** distribution_boss_coriace(const ressources* r, int* nb)
-{
-    ennemi** cast = distribution_niveau_final(r, nb);
-    cast[parametres_niveau_final().index_boss]->corps->vie = 100000;
-    return cast;
-}
-
-bilan* joue_niveau_final_trop_tard(SDL_Surface* ecran, int mode, int score, int periode_image, const ressources* r)
-{
-    parametres_niveau p = parametres_niveau_final();
-    p.construit_distribution = distribution_boss_coriace;
-    return joue_niveau(ecran, mode, score, periode_image, r, &p);
-}
-
-}  // namespace
-
 const niveau_a_capturer niveaux_a_capturer[] = {
-    {"niveau1", joue_niveau1, 58,
+    {"niveau1", parametres_niveau1, 0,
      {{3500, "niveau1_3500_premiere_vague"},
       {21000, "niveau1_21000_lourd"},
       {66000, "niveau1_66000_alerte"},
       {80000, "niveau1_80000_boss"}},
      {{250, "niveau1_cloture_250_tableau"}}},
-    {"niveau2", niveau2, 202,
+    {"niveau2", parametres_niveau2, 0,
      {{3700, "niveau2_3700_premiers_oiseaux"},
       {8800, "niveau2_8800_files"},
       {13500, "niveau2_13500_anneaux"},
@@ -53,13 +27,28 @@ const niveau_a_capturer niveaux_a_capturer[] = {
       {133000, "niveau2_133000_boss"},
       {137000, "niveau2_137000_boss_eventails"}},
      {{250, "niveau2_cloture_250_tableau"}}},
-    {"niveau_final", niveau_final, 960,
+    {"niveau3", parametres_niveau3, 0,
+     {{22500, "niveau3_22500_barres"},
+      {34000, "niveau3_34000_mi_boss"},
+      {54400, "niveau3_54400_mines"},
+      {72500, "niveau3_72500_mines_de_partout"},
+      {82000, "niveau3_82000_alerte"},
+      {88700, "niveau3_88700_leurre"},
+      {96000, "niveau3_96000_boss"}},
+     {{250, "niveau3_cloture_250_tableau"}}},
+    {"niveau3_boss", parametres_niveau3, 1500,
+     {{96000, "niveau3_boss_96000_tir_depuis_312"},
+      {112000, "niveau3_boss_112000_tir_depuis_262"},
+      {127000, "niveau3_boss_127000_tir_depuis_362"},
+      {139000, "niveau3_boss_139000_retour_a_123"}},
+     {}},
+    {"niveau_final", parametres_niveau_final, 0,
      {{4500, "niveau_final_4500_chats"},
       {26000, "niveau_final_26000_chats_des_quatre_cotes"},
       {40000, "niveau_final_40000_boss_croix"},
       {52000, "niveau_final_52000_boss_pluie"}},
      {{20, "niveau_final_cloture_20_explosion_boss"}, {250, "niveau_final_cloture_250_great"}}},
-    {"niveau_final_trop_tard", joue_niveau_final_trop_tard, 960,
+    {"niveau_final_trop_tard", parametres_niveau_final, 100000,
      {{70000, "niveau_final_trop_tard_70000_boss_pluie"},
       {77000, "niveau_final_trop_tard_77000_boss_parti"}},
      {{250, "niveau_final_trop_tard_cloture_250_too_bad"}}},

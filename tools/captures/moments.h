@@ -1,7 +1,7 @@
 // The moments of each stage that the screenshot tool saves: stage times of play, and
 // frames of the closing sequence.
 #pragma once
-#include "main/sequence.h"
+#include "niveau/niveau.h"
 
 #include <SDL.h>
 
@@ -19,8 +19,10 @@ struct moment_de_cloture {
 
 struct niveau_a_capturer {
     const char* nom;  // as named on the command line
-    routine_niveau joue;
-    int index_boss;   // followed by the autopilot once released
+    parametres_niveau (*parametres)();
+    // 0: the stage as built. Otherwise the boss's hit points, raised so that the autopilot
+    // sees the parts of its fight (or the time limit) that it usually does not live to see.
+    int vie_boss;
     moment_de_jeu moments[MAX_MOMENTS];
     moment_de_cloture clotures[MAX_MOMENTS];
 };
