@@ -14,6 +14,7 @@
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
+#include "main/sequence.h"
 #include "memoire/suivi.h"
 #include "niveau/niveau.h"
 #include "plateforme/horloge.h"
