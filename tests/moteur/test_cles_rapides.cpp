@@ -137,6 +137,21 @@ TEST_F(ClesRapides, UneImageAccelereeEstEncodeeDesLaFixationSansToucherLEcran)
     EXPECT_EQ(GetPixel(ecran_test(), 10, 10), avant[10 * 640 + 10]);
 }
 
+// The scene's own pictures, loaded when a stage starts, are accelerated and encoded then.
+TEST_F(ClesRapides, LesChiffresEtLImageDuScoreDeLaSceneSontAccelerees)
+{
+    vaisseau* joueur = cree_vaisseau(cree_rect(300, 400, 32, 32), 3, 30, motif(32, 32, 2, true), 0,
+                                     motif(32 * 12, 30, 4, true), 12, 50, 7, 13);
+    scene* s = cree_scene(joueur, 1, horloge_ms(), motif(29 * 13, 198, 6, true), motif(20, 10, 8, true),
+                          motif(16, 16, 9, true), motif(16, 16, 10, true), "./Images/font01.png");
+    for (SDL_Surface* image : s->images_chiffres) {
+        EXPECT_TRUE(image->flags & SDL_RLEACCEL);
+        EXPECT_EQ(image->pixels, nullptr);
+    }
+    EXPECT_TRUE(s->image_score->flags & SDL_RLEACCEL);
+    EXPECT_EQ(s->image_score->pixels, nullptr);
+}
+
 // A crowded scene: a grid of keyed enemies firing keyed shots, the player's shots in
 // flight and, if asked, the super shot crossing them. Each frame's screen is kept.
 std::vector<image_ecran> joue_scene(bool rapide, bool super_tir)
