@@ -4,6 +4,7 @@
 #include "memoire/suivi.h"
 #include "moteur/scene.h"
 #include "plateforme/horloge.h"
+#include "ressources/ressources.h"
 #include "sans_ecran.h"
 
 #include <chrono>
@@ -24,7 +25,8 @@ constexpr int NB_SURFACES_MAX = 16;
 SDL_Surface* surfaces[NB_SURFACES_MAX];
 int nb_surfaces = 0;
 
-// A picture in the screen's format: a coloured square on black, black keyed if asked.
+// A picture in the screen's format: a coloured square on black, black keyed if asked,
+// as the game keys its converted pictures.
 SDL_Surface* surface(SDL_Surface* ecran, int w, int h, int bord, Uint8 r, Uint8 g, Uint8 b, bool cle)
 {
     const SDL_PixelFormat* f = ecran->format;
@@ -33,7 +35,7 @@ SDL_Surface* surface(SDL_Surface* ecran, int w, int h, int bord, Uint8 r, Uint8 
     SDL_Rect interieur = cree_rect(bord, bord, w - 2 * bord, h - 2 * bord);
     SDL_FillRect(s, &interieur, SDL_MapRGB(s->format, r, g, b));
     if (cle)
-        SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, 0, 0, 0));
+        fixe_cle_rapide(s, SDL_MapRGB(s->format, 0, 0, 0));
     surfaces[nb_surfaces++] = s;
     return s;
 }

@@ -114,31 +114,34 @@ void touche_ennemi(scene* s, ennemi* e, int k, bool compte_score, SDL_Surface* e
     joue_son(CANAL_DESTRUCTION, corps->son_destruction);
 }
 
-// Each enemy takes at most one hit a frame. While enemies are in the table the player's
-// shots are drawn here, once per enemy they miss. Returns whether they were drawn.
-bool tirs_joueur_contre_ennemis(scene* s, bool compte_score, SDL_Surface* ecran)
+// Each enemy takes at most one hit a frame: the shots behind the one that hits it are
+// not tested against it this frame.
+void tirs_joueur_contre_ennemis(scene* s, bool compte_score, SDL_Surface* ecran)
 {
-    if (s->nb_vivants <= 0)
-        return false;
     vaisseau* joueur = s->joueur;
-    bool dessines = false;
     for (int i = 0; i < s->nb_sortis; i++) {
         ennemi* e = s->ennemis[i];
         if (e == NULL)
             continue;
-        dessines = true;
         for (int k = 0; k < joueur->capacite_tirs; k++) {
             tir* t = joueur->tirs[k];
-            if (t == NULL)
-                continue;
-            if (collision_tir(t, e->corps) && e->corps->vie > 0) {
+            if (t != NULL && collision_tir(t, e->corps) && e->corps->vie > 0) {
                 touche_ennemi(s, e, k, compte_score, ecran);
                 break;
             }
-            blit(t->image1, NULL, ecran, &t->rect);
         }
     }
-    return dessines;
+}
+
+// While enemies are in the table, the player's shots that are still in flight after the
+// hits are drawn once, still, with their first picture, beneath the enemies.
+void affiche_tirs_fixes(const vaisseau* joueur, SDL_Surface* ecran)
+{
+    for (int k = 0; k < joueur->capacite_tirs; k++) {
+        tir* t = joueur->tirs[k];
+        if (t != NULL)
+            blit(t->image1, NULL, ecran, &t->rect);
+    }
 }
 
 void touche_joueur(vaisseau* joueur)
@@ -233,7 +236,11 @@ void anime(scene* s, SDL_Surface* image_cadre, SDL_Rect rect_cadre, SDL_Surface*
 {
     vaisseau* joueur = s->joueur;
     libere_ennemis_dus(s);
-    const bool tirs_dessines = tirs_joueur_contre_ennemis(s, !finale, ecran);
+    const bool tirs_dessines = s->nb_vivants > 0;
+    if (tirs_dessines) {
+        tirs_joueur_contre_ennemis(s, !finale, ecran);
+        affiche_tirs_fixes(joueur, ecran);
+    }
     ennemis_contre_joueur(s);
     scripts_et_retraits(s);
     if (joueur->nb_tirs > 0)

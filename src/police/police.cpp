@@ -69,10 +69,13 @@ void analyse_police(police* p)
     espace.w = p->glyphes[premier_code].w;
     espace.h = static_cast<Uint16>(image->h);
     p->hauteur = image->h;
-    SDL_SetColorKey(image, SDL_SRCCOLORKEY, GetPixel(image, 0, image->h - 1));
+    const Uint32 cle = GetPixel(image, 0, image->h - 1);
 
+    // The key is set once the picture is unlocked: SDL cannot change the key of a locked
+    // run-length encoded picture.
     if (verrou)
         SDL_UnlockSurface(image);
+    SDL_SetColorKey(image, SDL_SRCCOLORKEY, cle);
 }
 
 Uint32 GetPixel(SDL_Surface* surface, int x, int y)

@@ -100,6 +100,8 @@ SDL_Surface* convertit_ecran(SDL_Surface* image)
         return NULL;
     SDL_Surface* copie = SDL_DisplayFormat(image);
     SDL_FreeSurface(image);
+    if (copie != NULL && (copie->flags & SDL_SRCCOLORKEY))
+        fixe_cle_rapide(copie, copie->format->colorkey);
     return copie;
 }
 

@@ -45,7 +45,13 @@ ressources* charge_ressources();
 void libere_ressources(ressources* r);
 
 // A copy of the picture in the display format; the picture passed in is freed.
+// A colour key set on the picture is kept, run-length accelerated (fixe_cle_rapide).
 SDL_Surface* convertit_ecran(SDL_Surface* image);
+
+// Sets the colour key of a picture in the display format, run-length accelerated, and
+// encodes the picture at once against the screen, where play draws it, so that no frame
+// pays for the encoding. The picture then has no pixels until it is locked.
+void fixe_cle_rapide(SDL_Surface* image, Uint32 cle);
 
 // Plays a chunk once on a fixed mixer channel, cutting what that channel played; NULL plays nothing.
 void joue_son(int canal, Mix_Chunk* son);

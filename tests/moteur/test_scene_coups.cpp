@@ -215,8 +215,8 @@ TEST_F(CoupsTest, UnEnnemiDetruitResteTantQueSesTirsVolent)
     EXPECT_EQ(s->nb_vivants, 0);
 }
 
-// While enemies are in the table the player's shots show image1, drawn by the hit pass.
-TEST_F(CoupsTest, LesTirsDuJoueurSontDessinesParLePassageDesCoups)
+// While enemies are in the table the player's shots show image1, drawn still after the hits.
+TEST_F(CoupsTest, LesTirsDuJoueurSontDessinesApresLePassageDesCoups)
 {
     SDL_Surface* image1 = surface_unie(4, 4, 255, 0, 0);
     SDL_Surface* image2 = surface_unie(4, 4, 0, 0, 255);
@@ -228,4 +228,24 @@ TEST_F(CoupsTest, LesTirsDuJoueurSontDessinesParLePassageDesCoups)
     image();
     EXPECT_EQ(pixel_ecran(301, 201), couleur(255, 0, 0));
     EXPECT_EQ(joueur->tirs[0]->compteur, 1);  // the animation did not move on
+}
+
+// A boss alone in the table takes one hit a frame: the shots behind the one that hits it
+// are not tested against it, but they are drawn in that frame all the same, beneath it.
+TEST_F(CoupsTest, LesTirsDerriereUnTirQuiToucheSontDessinesDansLaMemeImage)
+{
+    ennemi* boss = sorti(ennemi_simple(300, 100, 50, 0, 10));
+    SDL_Surface* rouge = surface_unie(4, 4, 255, 0, 0);
+    ajoute_tir(joueur, tir_sur(boss->corps, GENRE_ROUGE, rouge));
+    for (int i = 1; i <= 3; i++)
+        ajoute_tir(joueur, cree_tir(cree_rect(314, 140 + 30 * i, 4, 4), rouge, GENRE_ROUGE, 0, 0));
+    // One more on the boss's picture but outside its hit box: the boss covers it.
+    ajoute_tir(joueur, cree_tir(cree_rect(302, 102, 4, 4), rouge, GENRE_ROUGE, 0, 0));
+    efface_ecran();
+    image();
+    EXPECT_EQ(boss->corps->vie, 49);
+    EXPECT_EQ(joueur->nb_tirs, 4);  // the hitting shot is spent
+    for (int i = 1; i <= 3; i++)
+        EXPECT_EQ(pixel_ecran(315, 141 + 30 * i), couleur(255, 0, 0)) << "shot " << i;
+    EXPECT_EQ(pixel_ecran(303, 103), couleur(0, 200, 0));
 }

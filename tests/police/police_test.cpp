@@ -1,5 +1,6 @@
 // Glyph scan of the marker row, and GetPixel's bounds.
 #include "police/police.h"
+#include "ressources/ressources.h"
 
 #include <SDL.h>
 #include <cstdlib>
@@ -155,6 +156,36 @@ TEST(Police, LaPoliceDuJeuAUnGlyphePourChaqueCaractereImprimable)
     for (int code = 33; code <= 126; code++)
         EXPECT_GT(p->glyphes[code].w, 0) << static_cast<char>(code);
     ferme_police(p);
+}
+
+// The scan reads a run-length encoded picture through its lock, and sets the key only
+// once the picture is unlocked (SDL cannot change the key of a locked encoded picture).
+TEST(Police, LeBalayageLitUneImageAccelereeCommeUneImageSimple)
+{
+    const std::string marqueurs = ".###.#####..##.";
+    police* simple = police_de(marqueurs);
+    police* acceleree = static_cast<police*>(std::calloc(1, sizeof(police)));
+    acceleree->image = SDL_DisplayFormat(simple->image);
+    SDL_Surface* s = acceleree->image;
+    SDL_FillRect(s, NULL, SDL_MapRGB(s->format, 0, 0, 0));
+    for (int x = 0; x < s->w; x++) {
+        SDL_Rect colonne = {static_cast<Sint16>(x), 0, 1, 1};
+        const bool glyphe = marqueurs[static_cast<size_t>(x)] == '#';
+        SDL_FillRect(s, &colonne, glyphe ? SDL_MapRGB(s->format, 255, 255, 255) : SDL_MapRGB(s->format, 255, 0, 255));
+    }
+    fixe_cle_rapide(s, SDL_MapRGB(s->format, 255, 0, 255));
+    ASSERT_TRUE(SDL_MUSTLOCK(s));
+    ASSERT_EQ(s->pixels, nullptr);
+    analyse_police(acceleree);
+    for (int code = 32; code <= 36; code++) {
+        EXPECT_EQ(acceleree->glyphes[code].x, simple->glyphes[code].x) << code;
+        EXPECT_EQ(acceleree->glyphes[code].w, simple->glyphes[code].w) << code;
+    }
+    EXPECT_EQ(acceleree->glyphes[35].w, 2);
+    EXPECT_EQ(s->format->colorkey, SDL_MapRGB(s->format, 0, 0, 0));
+    EXPECT_FALSE(s->locked);
+    ferme_police(acceleree);
+    ferme_police(simple);
 }
 
 }  // namespace

@@ -135,6 +135,40 @@ TEST(Catalogue, LaCleDeCouleurSurvitALaConversion)
     std::free(r);
 }
 
+// Converted keyed pictures are run-length accelerated and already encoded when the
+// catalogue returns; the others stay as they were loaded. Loading leaves the screen as it was.
+TEST(Catalogue, LesImagesAClesConvertiesSontAccelereesEtDejaEncodees)
+{
+    SDL_Surface* ecran = ecran_test();
+    SDL_FillRect(ecran, NULL, SDL_MapRGB(ecran->format, 12, 34, 56));
+    ressources* r = charge_ressources();
+    ASSERT_NE(r, nullptr);
+    int accelerees = 0;
+    for (int slot = 0; slot < PREMIERE_MUSIQUE; slot++) {
+        SDL_Surface* s = image(r, slot);
+        const bool attendu = slot >= PREMIERE_IMAGE_CONVERTIE && table_ressources[slot].a_cle;
+        EXPECT_EQ((s->flags & SDL_RLEACCEL) != 0, attendu) << slot;
+        if (attendu) {
+            EXPECT_EQ(s->pixels, nullptr) << slot;  // encoded at load time
+            accelerees++;
+        } else {
+            EXPECT_NE(s->pixels, nullptr) << slot;
+        }
+    }
+    EXPECT_GT(accelerees, 150);
+    EXPECT_TRUE(image(r, 9)->flags & SDL_SRCCOLORKEY);  // keyed but never converted
+    SDL_LockSurface(ecran);
+    long autres = 0;
+    for (int y = 0; y < ecran->h; y++)
+        for (int x = 0; x < ecran->w; x++)
+            autres += *reinterpret_cast<Uint32*>(static_cast<Uint8*>(ecran->pixels) + y * ecran->pitch + x * 4) !=
+                      SDL_MapRGB(ecran->format, 12, 34, 56);
+    SDL_UnlockSurface(ecran);
+    EXPECT_EQ(autres, 0);
+    libere_ressources(r);
+    std::free(r);
+}
+
 TEST(Catalogue, LesPairesDuVaisseauBlancSontDroiteAvantGauche)
 {
     EXPECT_STREQ(table_ressources[11].fichier, "Images/Vaisseau1_Gauche.bmp");

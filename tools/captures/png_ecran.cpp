@@ -23,7 +23,9 @@ Uint32 lit_pixel(const SDL_Surface* s, int x, int y)
 bool ecrit_png(const char* chemin, SDL_Surface* surface)
 {
     std::vector<Uint8> rgb(static_cast<size_t>(surface->w) * surface->h * 3);
-    SDL_LockSurface(surface);
+    // Locked first: a run-length encoded surface has no pixels to read until then.
+    if (SDL_LockSurface(surface) < 0)
+        return false;
     for (int y = 0; y < surface->h; y++)
         for (int x = 0; x < surface->w; x++) {
             Uint8* d = &rgb[(static_cast<size_t>(y) * surface->w + x) * 3];
