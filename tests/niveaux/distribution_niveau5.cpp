@@ -118,49 +118,6 @@ TEST_F(DistributionNiveau5, TheCastRunsInTimeOrderWithRowsOfSixteen500MsApart)
     EXPECT_EQ(cast[nb - 1]->nom, &MALIN);
 }
 
-TEST_F(DistributionNiveau5, BodiesComeFromTheirKind)
-{
-    const struct {
-        int numero, image, image2, image_touche, l, h, vie, capacite, polarite, points, rayon_x, rayon_y;
-        int explosion, duree_phase, largeur_explosion, seuil, son_destruction;
-        const etiquette* nom;
-    } corps[] = {
-        {0, 172, 173, 172, 32, 9, 1, 1, 1, 1, 14, 4, 80, 50, 32, 10, 207, &GOLGOTH},                  // bird
-        {483, 176, 180, 176, 48, 47, 1, 1, 1, 1, 19, 19, 80, 50, 32, 10, 207, &GOLGOTH},              // top spider
-        {480, 164, 165, 166, 310, 244, 800, 400, 2, 200, 140, 80, 83, 50, 192, 4, 207, &MALIN},       // wing
-        {481, 116, 116, 117, 62, 66, 50, 30, 0, 100, 29, 25, 81, 50, 64, 10, 208, &BOURRIN},          // red heavy
-        {482, 114, 114, 115, 62, 66, 50, 30, 1, 100, 29, 25, 81, 50, 64, 10, 208, &BOURRIN},          // blue heavy
-        {1764, 148, 149, 150, 170, 60, 30, 100, 1, 30, 80, 15, 81, 50, 64, 10, 207, &MALIN},          // blue gunship
-        {1765, 148, 149, 150, 170, 60, 30, 100, 0, 30, 80, 15, 81, 50, 64, 10, 207, &MALIN},          // red gunship
-        {2726, 132, 183, 134, 314, 344, 500, 200, 2, 1000, 81, 30, 82, 50, 96, 4, 207, &BOSS4},       // decoy
-        {2727, 132, 183, 134, 314, 344, 1000, 200, 2, 1000, 81, 30, 83, 100, 192, 4, 207, &MALIN},    // boss
-    };
-    for (const auto& c : corps) {
-        const ennemi* e = cast[c.numero];
-        const vaisseau* v = e->corps;
-        SCOPED_TRACE("#" + std::to_string(c.numero));
-        EXPECT_EQ(e->images[0], image(r, c.image));
-        EXPECT_EQ(e->images[1], image(r, c.image2));
-        EXPECT_EQ(e->image_touche, image(r, c.image_touche));
-        EXPECT_EQ(v->rect.w, c.l);
-        EXPECT_EQ(v->rect.h, c.h);
-        EXPECT_EQ(v->vie, c.vie);
-        EXPECT_EQ(v->capacite_tirs, c.capacite);
-        EXPECT_EQ(v->polarite, c.polarite);
-        EXPECT_EQ(e->points, c.points);
-        EXPECT_EQ(v->rayon_x, c.rayon_x);
-        EXPECT_EQ(v->rayon_y, c.rayon_y);
-        EXPECT_EQ(v->image_explosion, image(r, c.explosion));
-        EXPECT_EQ(v->nb_phases, 12);
-        EXPECT_EQ(v->duree_phase, c.duree_phase);
-        EXPECT_EQ(e->largeur_explosion, c.largeur_explosion);
-        EXPECT_EQ(e->seuil_anim, c.seuil);
-        EXPECT_EQ(e->periode_anim, c.seuil == 4 ? 8 : 20);
-        EXPECT_EQ(v->son_destruction, son(r, c.son_destruction));
-        EXPECT_EQ(e->nom, c.nom);
-    }
-}
-
 // Where every bird and spider starts and which way it flies, from the waves' rules.
 struct depart {
     int x, y, dx, dy;
