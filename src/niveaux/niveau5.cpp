@@ -126,11 +126,11 @@ constexpr ligne_calendrier calendrier[] = {
     { 481,  50000,  0, LOURD_ROUGE,      504,   0, lourd(-4)},         //  3: to (348, 0)
     { 482,  50000,  0, LOURD_BLEU,        74,   0, lourd(4)},          //     to (230, 0)
     { 483,  77000, 40, ARAIGNEE_HAUT,      0,   0, plongeon(6)},       //  4: 57500 to 77000
-    {1123, 100000, 40, ARAIGNEE_HAUT,      0,   0, croisement(3)},     //  5: 80500 to 100000
+    {1123, 100000, 40, ARAIGNEE_HAUT,      0,   0, croisement(3)},     //  5: 80500 to 100000, all four edges
     {1763, 105000,  0, AILE,             605,   1, aile(4, 7)},        //  6: to (165, 1)
     {1764, 127000,  0, CANONNIERE_BLEUE,   5, 120, canonniere(10, 23, 10)},   //  7: to (235, 120)
     {1765, 131000,  0, CANONNIERE_ROUGE, 505, 120, canonniere(-10, 27, -5)},  //     to (235, 120)
-    {1766, 156000, 40, ARAIGNEE_HAUT,      0,   0, croisement(3)},     //  8: 136500 to 156000
+    {1766, 156000, 40, ARAIGNEE_HAUT,      0,   0, croisement(3)},     //  8: 136500 to 156000, all four edges
     {2406, 169500, 20, ARAIGNEE_HAUT,      0,   0, plongeon(7)},       //  9: 160000 to 169500
     {2726, 181000,  0, LEURRE,           603,   1, LEURRE_ENTRE},      // 10: to (163, 1)
     {2727, 183000,  0, BOSS,             163,   1, BOSS_FIXE},         // 11
@@ -158,13 +158,13 @@ static_assert(numeros_suivis(), "rows follow one another in time and number, and
 
 // Eight in the upper half heading down, eight in the lower half heading up, alternately
 // from the right-hand and the left-hand column, each at a random height.
-void oiseaux(ennemi** ligne, const ressources* r, int t)
+void oiseaux(ennemi** ligne, sorte qui, const ressources* r, int t)
 {
     for (int k = 0; k < LIGNE; k++) {
         const bool en_haut = k < LIGNE / 2;
         const bool de_droite = k % 2 == 0;
         const int y = (en_haut ? 15 : 240) + hasard() % 200;
-        ennemi* e = cree(OISILLON, r, de_droite ? 502 : 108, y, t);
+        ennemi* e = cree(qui, r, de_droite ? 502 : 108, y, t);
         ajoute_deplacement(e, de_droite ? -3 : 3, en_haut ? 4 : -4, JUSQU_AU_BORD);
         ligne[k] = e;
     }
@@ -175,12 +175,12 @@ void oiseaux(ennemi** ligne, const ressources* r, int t)
 constexpr int PLONGEON_AVANT_VIRAGE = 30;
 constexpr int PLONGEON_DX = 6;
 
-void plongeons(ennemi** ligne, const ressources* r, int t, int dy)
+void plongeons(ennemi** ligne, sorte qui, const ressources* r, int t, int dy)
 {
     for (int k = 0; k < LIGNE; k++) {
         const bool a_gauche = k < LIGNE / 2;
         const bool vire = k % (LIGNE / 2) < LIGNE / 4;
-        ennemi* e = cree(ARAIGNEE_HAUT, r, (a_gauche ? 138 : 296) + hasard() % 158, 0, t);
+        ennemi* e = cree(qui, r, (a_gauche ? 138 : 296) + hasard() % 158, 0, t);
         if (vire) {
             ajoute_deplacement(e, 0, dy, PLONGEON_AVANT_VIRAGE);
             ajoute_deplacement(e, a_gauche ? PLONGEON_DX : -PLONGEON_DX, dy, JUSQU_AU_BORD);
@@ -358,8 +358,8 @@ void construit_ligne(ennemi** ligne, const ligne_calendrier& l, int i, const res
 {
     const int t = l.apparition - ECART_LIGNES * i;
     switch (l.chemin.forme) {
-    case motif::oiseaux: oiseaux(ligne, r, t); break;
-    case motif::plongeon: plongeons(ligne, r, t, l.chemin.v1); break;
+    case motif::oiseaux: oiseaux(ligne, l.qui, r, t); break;
+    case motif::plongeon: plongeons(ligne, l.qui, r, t, l.chemin.v1); break;
     case motif::croisement: croisements(ligne, r, t, l.chemin.v1); break;
     default: break;  // single enemies
     }
