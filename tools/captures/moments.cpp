@@ -4,6 +4,7 @@
 #include "niveaux/niveau1.h"
 #include "niveaux/niveau2.h"
 #include "niveaux/niveau3.h"
+#include "niveaux/niveau5.h"
 #include "niveaux/niveau_final.h"
 
 const niveau_a_capturer niveaux_a_capturer[] = {
@@ -42,6 +43,24 @@ const niveau_a_capturer niveaux_a_capturer[] = {
       {127000, "niveau3_boss_127000_tir_depuis_362"},
       {139000, "niveau3_boss_139000_retour_a_123"}},
      {}},
+    {"niveau5", parametres_niveau5, 0,
+     {{10000, "niveau5_10000_oiseaux"},
+      {25000, "niveau5_25000_aile"},
+      {41000, "niveau5_41000_usine2_6px"},
+      {51500, "niveau5_51500_lourds"},
+      {58500, "niveau5_58500_araignees_6px"},
+      {70000, "niveau5_70000_araignees_6px"},
+      {82000, "niveau5_82000_araignees_croisees_6px"},
+      {106500, "niveau5_106500_aile"},
+      {127600, "niveau5_127600_canonniere_bleue"},
+      {131600, "niveau5_131600_canonniere_rouge"},
+      {138000, "niveau5_138000_araignees_croisees_8px"},
+      {161000, "niveau5_161000_araignees_8px"},
+      {177000, "niveau5_177000_alerte"},
+      {182500, "niveau5_182500_leurre"},
+      {185000, "niveau5_185000_balancier"},
+      {190000, "niveau5_190000_etoile"}},
+     {{60, "niveau5_cloture_60"}, {250, "niveau5_cloture_250_tableau"}}},
     {"niveau_final", parametres_niveau_final, 0,
      {{4500, "niveau_final_4500_chats"},
       {26000, "niveau_final_26000_chats_des_quatre_cotes"},

@@ -1,0 +1,114 @@
+// Stage 5 played to its end by the autopilot in cheat mode, on the virtual clock: the boss
+// destroyed, the closing sequence, everything the stage built released, the background's
+// phases on the stage clock throughout, and the process's peak memory within bounds.
+#include "catalogue.h"
+#include "support/environnement.h"
+#include "support/pilote_auto.h"
+#include "support/clavier.h"
+
+#include "memoire/suivi.h"
+#include "niveaux/niveau5.h"
+#include "plateforme/horloge.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+constexpr int PERIODE_IMAGE = 13;
+constexpr int SLOT_VAISSEAU_FINI = 24;
+constexpr Uint32 TEMPS_MAX = 400000;  // stage time after which a run is given up (Escape)
+constexpr long MEMOIRE_MAX_KO = 96 * 1024;
+
+const ressources* R = NULL;
+int images_cloture = 0;
+bool abandon = false;
+int score_carre = 0;
+
+struct image_de_fond {
+    Uint32 temps;
+    fond_du_moment fond;
+};
+std::vector<image_de_fond> fonds;
+fond_du_moment (*fond_du_niveau)(const moment_niveau*) = NULL;
+
+fond_du_moment note_fond(const moment_niveau* m)
+{
+    const fond_du_moment f = fond_du_niveau(m);
+    fonds.push_back({m->temps, f});
+    return f;
+}
+
+void observe()
+{
+    const scene* s = niveau_scene_en_cours();
+    if (s == NULL)
+        return;
+    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI))
+        images_cloture++;
+    if (!abandon && horloge_ms() - s->debut > TEMPS_MAX) {
+        presse_touche(SDLK_ESCAPE);
+        abandon = true;
+    }
+}
+
+long pic_memoire_ko()
+{
+    rusage u = {};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+TEST(PartieNiveau5, AutopilotClearsTheStageInCheatMode)
+{
+    R = catalogue();
+    ASSERT_NE(R, nullptr) << "the game folder's pictures and sounds are needed";
+    parametres_niveau p = parametres_niveau5();
+    fond_du_niveau = p.fond_courant;
+    p.fond_courant = note_fond;
+    score_carre = 1234;
+
+    pilote_demarre({p.index_boss, false, observe});
+    bilan* b = joue_niveau(ecran_test(), 2, score_carre, PERIODE_IMAGE, R, &p);
+    pilote_arrete();
+
+    ASSERT_NE(b, nullptr);
+    EXPECT_FALSE(abandon) << "the boss was still alive after " << TEMPS_MAX << " ms";
+    EXPECT_EQ(b->statut, BILAN_GAGNE);
+    EXPECT_GE(b->score, score_carre + 1000) << "the carried score and the boss's points";
+    EXPECT_LE(b->score, 9999);
+    EXPECT_EQ(images_cloture, 599) << "600 closing frames, the first one late";
+    EXPECT_EQ(blocs_suivis, nullptr);
+    EXPECT_EQ(images_suivies, nullptr);
+    EXPECT_EQ(polices_suivies, nullptr);
+    EXPECT_EQ(niveau_scene_en_cours(), nullptr);
+    std::free(b);
+
+    // Every frame of play drew the picture and speed of its time; each change came in the
+    // first frame past its boundary.
+    ASSERT_GT(fonds.size(), 183000u / PERIODE_IMAGE);
+    std::printf("boss destroyed at %u ms of stage time\n", fonds.back().temps);
+    int faux = 0;
+    for (const image_de_fond& f : fonds) {
+        const int phase = f.temps >= 120000 ? 2 : f.temps >= 40000 ? 1 : 0;
+        faux += f.fond.image != (phase == 0 ? 59 : 60) || f.fond.pas != 2 + phase;
+    }
+    EXPECT_EQ(faux, 0);
+    for (Uint32 limite : {40000u, 120000u}) {
+        size_t i = 0;
+        while (i < fonds.size() && fonds[i].temps < limite)
+            i++;
+        ASSERT_LT(i, fonds.size());
+        EXPECT_LT(fonds[i].temps, limite + PERIODE_IMAGE);
+        EXPECT_NE(fonds[i].fond.pas, fonds[i - 1].fond.pas);
+    }
+
+    const long pic = pic_memoire_ko();
+    std::printf("peak memory of the process: %ld KiB\n", pic);
+    EXPECT_LT(pic, MEMOIRE_MAX_KO);
+}
+
+}  // namespace
