@@ -14,6 +14,10 @@
 #include "main/sequence.h"
 #include "memoire/suivi.h"
 #include "niveaux/niveau1.h"
+#include "niveaux/niveau2.h"
+#include "niveaux/niveau3.h"
+#include "niveaux/niveau5.h"
+#include "niveaux/niveau_final.h"
 #include "plateforme/horloge.h"
 
 #include <SDL_mixer.h>
@@ -37,6 +41,10 @@ struct niveau_mesure {
 };
 const niveau_mesure niveaux[] = {
     {"niveau1", parametres_niveau1},
+    {"niveau2", parametres_niveau2},
+    {"niveau3", parametres_niveau3},
+    {"niveau5", parametres_niveau5},
+    {"niveau_final", parametres_niveau_final},
 };
 
 using horloge_reelle_bench = std::chrono::steady_clock;
