@@ -14,6 +14,7 @@
 #include <SDL_mixer.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -24,6 +25,7 @@ constexpr Uint32 TEMPS_MAX = 400000;    // stage time after which a run is given
 constexpr Uint32 FIN_ALERTE = 171000;   // the warning is over; the boss music may start
 constexpr Uint32 FIN_MUSIQUE = 174000;  // where the test lets the stage music end
 constexpr int SCORE_APPORTE = 1234;
+constexpr long PIC_MEMOIRE_KO = 96 * 1024;  // the game's whole process, catalogue included
 
 const ressources* R = NULL;
 
@@ -150,6 +152,12 @@ TEST_F(PartieNiveau4, AutopilotClearsTheStageInCheatModeAndTheBossMusicBringsThe
     EXPECT_GT(premier_nouveau, v.arret_musique) << "not before the stage music ends";
     EXPECT_LE(premier_nouveau, v.arret_musique + 3 * PERIODE_IMAGE) << "but as soon as the boss music starts";
     EXPECT_EQ(fonds.back().musique_boss_lancee, 1) << "and to the end of play";
+
+    // 2780 enemies with their 500-slot step tables, and every shot of the stage, on top of
+    // the catalogue (this test program runs alone in its process).
+    rusage usage = {};
+    getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss, PIC_MEMOIRE_KO) << "peak resident size, KB";
 }
 
 // The stage's own entry, left at once: nothing scored, everything released.
