@@ -204,7 +204,8 @@ struct tourelle {
     sorte qui;
     int x, dx, duree, anneau_x;
 };
-constexpr tourelle TOURELLES[5] = {
+constexpr int NB_TOURELLES = 5;
+constexpr tourelle TOURELLES[NB_TOURELLES] = {
     {TOURELLE_ROUGE, 507, -5, 40, 316},  // stops at 307
     {TOURELLE_BLEUE, 567, -5, 42, 366},  // 357
     {TOURELLE_BLEUE, 89, 4, 42, 266},    // 257
@@ -226,10 +227,10 @@ enum class motif { papillons, drones, canonniere, tourelles, premier_gardien, se
 struct contenu {
     motif forme;
     sorte qui;  // butterflies: blue or white
-    const rideau* rideau_;
-    const colonnes* colonnes_;
+    const rideau* formation_papillons;
+    const colonnes* formation_drones;
     const passage_canonniere* passage;
-    bool couleurs_inversees;  // turrets
+    bool couleurs_inversees;  // turrets: wave 14 is wave 6 with every colour swapped
 };
 
 constexpr contenu papillons(sorte qui, const rideau& r) { return {motif::papillons, qui, &r, nullptr, nullptr, false}; }
@@ -238,7 +239,8 @@ constexpr contenu canonniere(const passage_canonniere& p)
 {
     return {motif::canonniere, p.qui, nullptr, nullptr, &p, false};
 }
-constexpr contenu tourelles(bool inversees) { return {motif::tourelles, TOURELLE_ROUGE, nullptr, nullptr, nullptr, inversees}; }
+constexpr contenu tourelles() { return {motif::tourelles, TOURELLE_ROUGE, nullptr, nullptr, nullptr, false}; }
+constexpr contenu tourelles_inversees() { return {motif::tourelles, TOURELLE_ROUGE, nullptr, nullptr, nullptr, true}; }
 constexpr contenu seul(motif m, sorte qui) { return {m, qui, nullptr, nullptr, nullptr, false}; }
 
 struct vague {
@@ -256,7 +258,7 @@ constexpr vague calendrier[] = {
     { 3,   1,   14000,    0, canonniere(CANONNIERE_DE_DROITE)},
     { 4,   1,   18000,    0, canonniere(CANONNIERE_DE_GAUCHE)},
     { 5,  10,   28000,  500, drones(HUIT_DRONES)},
-    { 6,   1,   30000,    0, tourelles(false)},
+    { 6,   1,   30000,    0, tourelles()},
     { 7,   1,   39000,    0, seul(motif::premier_gardien, PREMIER_GARDIEN)},
     { 8,  20,   50000,  500, drones(HUIT_DRONES)},
     { 9,  25,   58000,  120, papillons(PAPILLON_BLEU, RIDEAU_9)},
@@ -265,7 +267,7 @@ constexpr vague calendrier[] = {
     {11,  10,   77000,  500, drones(QUATRE_DRONES)},
     {12,   1,   78000,    0, seul(motif::second_gardien, SECOND_GARDIEN)},
     {13,  20,   90000,  500, drones(HUIT_DRONES)},
-    {14,   1,   96000,    0, tourelles(true)},
+    {14,   1,   96000,    0, tourelles_inversees()},
     {15,  25,  110000,  200, papillons(PAPILLON_BLEU, RIDEAU_15)},
     {16,  20,  131000,  900, drones(DOUZE_DRONES)},
     {17,   1,  137000,    0, canonniere(CANONNIERE_DE_GAUCHE)},
@@ -280,12 +282,12 @@ constexpr int taille_rang(const contenu& c)
     switch (c.forme) {
     case motif::papillons: {
         int n = 0;
-        for (int f = 0; f < c.rideau_->nb_files; f++)
-            n += c.rideau_->files[f].n;
+        for (int f = 0; f < c.formation_papillons->nb_files; f++)
+            n += c.formation_papillons->files[f].n;
         return n;
     }
-    case motif::drones: return c.colonnes_->nb;
-    case motif::tourelles: return 5;
+    case motif::drones: return c.formation_drones->nb;
+    case motif::tourelles: return NB_TOURELLES;
     default: return 1;
     }
 }
@@ -355,7 +357,7 @@ ennemi* canonniere_passe(const passage_canonniere& p, int temps, const ressource
 
 void rang_de_tourelles(bool inversees, int temps, ennemi** place, const ressources* r)
 {
-    for (int k = 0; k < 5; k++) {
+    for (int k = 0; k < NB_TOURELLES; k++) {
         const tourelle& t = TOURELLES[k];
         const sorte qui = inversees ? (t.qui == TOURELLE_ROUGE ? TOURELLE_BLEUE : TOURELLE_ROUGE) : t.qui;
         const int c = sortes[qui].k.couleur_tirs;
@@ -453,8 +455,8 @@ ennemi* boss(int temps, const ressources* r)
 void construit_rang(const contenu& c, int temps, ennemi** place, const ressources* r)
 {
     switch (c.forme) {
-    case motif::papillons: rang_de_papillons(c.qui, *c.rideau_, temps, place, r); break;
-    case motif::drones: rang_de_drones(*c.colonnes_, temps, place, r); break;
+    case motif::papillons: rang_de_papillons(c.qui, *c.formation_papillons, temps, place, r); break;
+    case motif::drones: rang_de_drones(*c.formation_drones, temps, place, r); break;
     case motif::canonniere: *place = canonniere_passe(*c.passage, temps, r); break;
     case motif::tourelles: rang_de_tourelles(c.couleurs_inversees, temps, place, r); break;
     case motif::premier_gardien: *place = premier_gardien(temps, r); break;
