@@ -1,6 +1,7 @@
 // Stage 4's cast: 2780 enemies in release order with their times, the bodies of each kind,
-// the random heights of the white butterflies, where each path takes its enemy and what it
-// fires from there (run frame by frame as the scene does), the decoy and the boss.
+// the random heights of the white butterflies, where the paths of drones, gunships, turrets
+// and mid-bosses take them and what they fire from there (run frame by frame as the scene
+// does), the decoy and the boss.
 #include "catalogue.h"
 #include "support/environnement.h"
 
@@ -233,40 +234,6 @@ TEST_F(DistributionNiveau4, AReplayDrawsNewHeightsWithinTheirRange)
     EXPECT_LT(basse, 40) << "the whole range is used";
     EXPECT_GT(haute, 440);
     EXPECT_GT(differentes, 450) << "of 480";
-}
-
-// Curtains: files of butterflies 28 pixels apart flying straight until they leave.
-TEST_F(DistributionNiveau4, ButterflyCurtainsFlyTheirFiles)
-{
-    const struct {
-        int numero;
-        int x[4], y[4], pas_y[4], dx[4], dy[4];
-    } rideaux[] = {
-        {1, {502, 124}, {0, 14}, {28, 28}, {-3, 3}, {0, 0}},
-        {2, {502, 124}, {0, 14}, {28, 28}, {-3, 3}, {1, 1}},
-        {9, {502, 124, 502, 124}, {424, 410, 56, 70}, {-28, -28, 28, 28}, {-3, 3, -3, 3}, {-3, -3, 3, 3}},
-        {15, {502, 124, 502, 124}, {424, 410, 56, 70}, {-28, -28, 28, 28}, {-3, 3, -2, 2}, {1, 1, 3, 3}},
-    };
-    for (const auto& c : rideaux) {
-        const int k = ligne(c.numero);
-        const int files = c.numero < 9 ? 2 : 4;
-        for (int rang = 0; rang < VAGUES[k].rangs; rang++)
-            for (int j = 0; j < 16; j++) {
-                ennemi* e = cast[indice(k, rang, j)];
-                const int f = j / (16 / files), n = j % (16 / files);
-                SCOPED_TRACE("wave " + std::to_string(c.numero) + ", row " + std::to_string(rang) + ", #" +
-                             std::to_string(j));
-                EXPECT_EQ(e->corps->image, image(r, 157));
-                attend_position(e, c.x[f], c.y[f] + c.pas_y[f] * n, "at the start");
-                EXPECT_EQ(nb_etapes(e), 1);
-                if (rang == 0) {
-                    avance(e, 10);
-                    attend_position(e, c.x[f] + 10 * c.dx[f], c.y[f] + c.pas_y[f] * n + 10 * c.dy[f], "10 frames on");
-                    avance(e, 300);
-                    EXPECT_EQ(e->corps->phase_explosion, e->corps->nb_phases + 1) << "gone off the screen";
-                }
-            }
-    }
 }
 
 // Heavy drones come in along the top, stop on their columns and fall until they leave the
