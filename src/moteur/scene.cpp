@@ -94,12 +94,10 @@ int degats(const tir* t, const vaisseau* corps)
 
 // The player's shot in slot k has touched e. A survivor shows its hit picture and spends
 // the shot (piercing shots go on); the shot that destroys an enemy flies on.
-void touche_ennemi(scene* s, ennemi* e, int k, bool compte_score, SDL_Surface* ecran)
+void touche_ennemi(scene* s, ennemi* e, int k, bool compte_score)
 {
     tir* t = s->joueur->tirs[k];
     vaisseau* corps = e->corps;
-    if (t->genre == GENRE_PERCANT)
-        blit(t->image1, NULL, ecran, &t->rect);
     corps->vie -= degats(t, corps);
     if (corps->vie > 0) {
         e->touche = 1;
@@ -114,14 +112,31 @@ void touche_ennemi(scene* s, ennemi* e, int k, bool compte_score, SDL_Surface* e
     joue_son(CANAL_DESTRUCTION, corps->son_destruction);
 }
 
+// The player's shots while enemies are in the table: a shot shows when it misses an enemy,
+// and a piercing shot also when it hits one. Drawing it again for each further enemy would
+// only put the same picture on the same, already clipped, rectangle again (at most changing
+// which of two overlapping shots of the player lies on top), and with hundreds of enemies
+// and the large piercing shot that costs whole frames. So each slot is drawn at most once a
+// frame, at the moment it would first have been.
+// `faits` holds bit k once slot k is drawn; slots past 63 (no ship has that many) are drawn every time.
+void dessine_une_fois(Uint64* faits, tir* t, int k, SDL_Surface* ecran)
+{
+    const Uint64 bit = k < 64 ? Uint64(1) << k : 0;
+    if ((*faits & bit) != 0)
+        return;
+    *faits |= bit;
+    blit(t->image1, NULL, ecran, &t->rect);
+}
+
 // Each enemy takes at most one hit a frame. While enemies are in the table the player's
-// shots are drawn here, once per enemy they miss. Returns whether they were drawn.
+// shots are drawn here. Returns whether they were drawn.
 bool tirs_joueur_contre_ennemis(scene* s, bool compte_score, SDL_Surface* ecran)
 {
     if (s->nb_vivants <= 0)
         return false;
     vaisseau* joueur = s->joueur;
     bool dessines = false;
+    Uint64 deja = 0;
     for (int i = 0; i < s->nb_sortis; i++) {
         ennemi* e = s->ennemis[i];
         if (e == NULL)
@@ -132,10 +147,12 @@ bool tirs_joueur_contre_ennemis(scene* s, bool compte_score, SDL_Surface* ecran)
             if (t == NULL)
                 continue;
             if (collision_tir(t, e->corps) && e->corps->vie > 0) {
-                touche_ennemi(s, e, k, compte_score, ecran);
+                if (t->genre == GENRE_PERCANT)
+                    dessine_une_fois(&deja, t, k, ecran);
+                touche_ennemi(s, e, k, compte_score);
                 break;
             }
-            blit(t->image1, NULL, ecran, &t->rect);
+            dessine_une_fois(&deja, t, k, ecran);
         }
     }
     return dessines;

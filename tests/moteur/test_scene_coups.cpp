@@ -215,6 +215,36 @@ TEST_F(CoupsTest, UnEnnemiDetruitResteTantQueSesTirsVolent)
     EXPECT_EQ(s->nb_vivants, 0);
 }
 
+// A shot that misses one enemy and is spent on the next still shows in that frame: it is
+// drawn where it first missed.
+TEST_F(CoupsTest, UnTirQuiManqueUnEnnemiPuisSeDepenseSurUnAutreEstDessine)
+{
+    sorti(ennemi_simple(150, 50, 5, 0, 10));
+    ennemi* cible = sorti(ennemi_simple(300, 100, 5, 0, 10));
+    ajoute_tir(joueur, cree_tir(cree_rect(292, 92, 48, 48), surface_unie(48, 48, 255, 0, 0), GENRE_ROUGE, 0, 0));
+    efface_ecran();
+    image();
+    EXPECT_EQ(joueur->tirs[0], nullptr) << "spent on the second enemy";
+    EXPECT_EQ(cible->corps->vie, 4);
+    EXPECT_EQ(pixel_ecran(294, 94), couleur(255, 0, 0)) << "yet drawn for the first, which it missed";
+}
+
+// However many enemies a shot misses, it is drawn once a frame: a half-transparent shot
+// shows at half strength, not built up once per enemy.
+TEST_F(CoupsTest, UnTirEstDessineUneFoisParImageQuelQueSoitLeNombreDEnnemis)
+{
+    for (int i = 0; i < 3; i++)
+        sorti(ennemi_simple(150 + 45 * i, 50, 5, 0, 10));
+    SDL_Surface* voile = surface_unie(4, 4, 254, 0, 0);
+    SDL_SetAlpha(voile, SDL_SRCALPHA, 128);
+    ajoute_tir(joueur, cree_tir(cree_rect(450, 300, 4, 4), voile, GENRE_ROUGE, 0, 0));
+    efface_ecran();
+    image();
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(pixel_ecran(451, 301), ecran->format, &r, &g, &b);
+    EXPECT_NEAR(r, 127, 3);
+}
+
 // While enemies are in the table the player's shots show image1, drawn by the hit pass.
 TEST_F(CoupsTest, LesTirsDuJoueurSontDessinesParLePassageDesCoups)
 {
