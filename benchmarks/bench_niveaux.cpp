@@ -16,6 +16,7 @@
 #include "niveaux/niveau1.h"
 #include "niveaux/niveau2.h"
 #include "niveaux/niveau3.h"
+#include "niveaux/niveau4.h"
 #include "niveaux/niveau5.h"
 #include "niveaux/niveau_final.h"
 #include "plateforme/horloge.h"
@@ -43,6 +44,7 @@ const niveau_mesure niveaux[] = {
     {"niveau1", parametres_niveau1},
     {"niveau2", parametres_niveau2},
     {"niveau3", parametres_niveau3},
+    {"niveau4", parametres_niveau4},
     {"niveau5", parametres_niveau5},
     {"niveau_final", parametres_niveau_final},
 };

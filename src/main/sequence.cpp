@@ -8,7 +8,13 @@
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
+#include "main/options.h"
 #include "niveaux/niveau1.h"
+#include "niveaux/niveau2.h"
+#include "niveaux/niveau3.h"
+#include "niveaux/niveau4.h"
+#include "niveaux/niveau5.h"
+#include "niveaux/niveau_final.h"
 
 #include <cstdlib>
 
@@ -22,12 +28,19 @@ bilan* joue_niveau1(SDL_Surface* ecran, int mode, int, int periode_image, const 
     return niveau1(ecran, mode, periode_image, r);
 }
 
-// Stages 2 to 5 follow as rows of their own; the final stage runs in MODE_TRICHE, with its
-// status not examined and no between-stage screen.
+// Stages 1 to 4 are followed by the between-stage screen, stage 5 leads straight into the
+// final stage, which runs in MODE_TRICHE with its status not examined.
 const etape_partie etapes_jeu[] = {
     // routine     mode           status examined  between-stage screen
     {joue_niveau1, MODE_DU_TITRE, true,            true},
+    {niveau2,      MODE_DU_TITRE, true,            true},
+    {niveau3,      MODE_DU_TITRE, true,            true},
+    {niveau4,      MODE_DU_TITRE, true,            true},
+    {niveau5,      MODE_DU_TITRE, true,            false},
+    {niveau_final, MODE_TRICHE,   false,           false},
 };
+static_assert(sizeof etapes_jeu / sizeof etapes_jeu[0] == ETAPE_FINALE + 1,
+              "the practice option numbers the final stage after the five others");
 
 // Copies a stage's result and frees the record, which belongs to the sequence.
 bilan lit_bilan(bilan* resultat)

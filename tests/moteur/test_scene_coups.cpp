@@ -249,3 +249,19 @@ TEST_F(CoupsTest, LesTirsDerriereUnTirQuiToucheSontDessinesDansLaMemeImage)
         EXPECT_EQ(pixel_ecran(315, 141 + 30 * i), couleur(255, 0, 0)) << "shot " << i;
     EXPECT_EQ(pixel_ecran(303, 103), couleur(0, 200, 0));
 }
+
+// However many enemies a shot misses, it is drawn once a frame: a half-transparent shot
+// shows at half strength, not built up once per enemy.
+TEST_F(CoupsTest, UnTirEstDessineUneFoisParImageQuelQueSoitLeNombreDEnnemis)
+{
+    for (int i = 0; i < 3; i++)
+        sorti(ennemi_simple(150 + 45 * i, 50, 5, 0, 10));
+    SDL_Surface* voile = surface_unie(4, 4, 254, 0, 0);
+    SDL_SetAlpha(voile, SDL_SRCALPHA, 128);
+    ajoute_tir(joueur, cree_tir(cree_rect(450, 300, 4, 4), voile, GENRE_ROUGE, 0, 0));
+    efface_ecran();
+    image();
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(pixel_ecran(451, 301), ecran->format, &r, &g, &b);
+    EXPECT_NEAR(r, 127, 3);
+}

@@ -4,6 +4,7 @@
 #include "niveaux/niveau1.h"
 #include "niveaux/niveau2.h"
 #include "niveaux/niveau3.h"
+#include "niveaux/niveau4.h"
 #include "niveaux/niveau5.h"
 #include "niveaux/niveau_final.h"
 
@@ -43,6 +44,23 @@ const niveau_a_capturer niveaux_a_capturer[] = {
       {127000, "niveau3_boss_127000_tir_depuis_362"},
       {139000, "niveau3_boss_139000_retour_a_123"}},
      {}},
+    {"niveau4", parametres_niveau4, 0,
+     {{4000, "niveau4_004000_rideau"},
+      {15000, "niveau4_015000_canonniere"},
+      {16720, "niveau4_016720_canonniere_explosion"},
+      {26500, "niveau4_026500_colonnes"},
+      {32000, "niveau4_032000_tourelles"},
+      {42000, "niveau4_042000_premier_gardien"},
+      {57000, "niveau4_057000_croix"},
+      {82000, "niveau4_082000_second_gardien"},
+      {127000, "niveau4_127000_colonnes_rapides"},
+      {152000, "niveau4_152000_papillons_blancs"},
+      {170000, "niveau4_170000_alerte"},
+      {172000, "niveau4_172000_fond_du_boss"},
+      {176500, "niveau4_176500_leurre"},
+      {179000, "niveau4_179000_boss_et_leurre"},
+      {186000, "niveau4_186000_boss"}},
+     {{30, "niveau4_cloture_030_explosion_boss"}, {250, "niveau4_cloture_250_tableau"}}},
     {"niveau5", parametres_niveau5, 0,
      {{10000, "niveau5_10000_oiseaux"},
       {25000, "niveau5_25000_aile"},
