@@ -2,6 +2,8 @@
 // write what they are called with into a log: quitting, losing and continuing or giving up,
 // clearing a run, and the release of every stage result.
 #include "ecrans/ecran_continue.h"
+#include "ecrans/ecran_fin.h"
+#include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_titre.h"
 #include "main/sequence.h"
 
@@ -194,4 +196,21 @@ TEST_F(Sequence, APracticeRunStartsAtItsStageFromZeroAndGoesOnAsUsual)
               "intro titre B(1,0) F(2,300) fin(400) titre B(2,0) continue perdu ");
     EXPECT_EQ(joue({MODE_NORMAL}, {{BILAN_GAGNE, 300}}, {}, 2), "intro titre F(2,0) fin(300) titre ");
     EXPECT_EQ(joue({MODE_NORMAL}, {{BILAN_QUITTE, 0}}, {}, 9), "intro titre A(1,0) ") << "out of range: from the start";
+}
+
+TEST(SequenceDuJeu, FiveStagesWithTheirScreensThenTheFinalStageInCheatMode)
+{
+    // Stages 1 to 4 are followed by the between-stage screen; stage 5 leads straight into the
+    // final stage, which always runs in mode 2 and whose status is not examined.
+    ASSERT_EQ(deroulement_jeu.nb_etapes, 6);
+    for (int n = 0; n < 6; n++) {
+        const etape_partie& e = deroulement_jeu.etapes[n];
+        SCOPED_TRACE(n);
+        EXPECT_NE(e.joue, nullptr);
+        EXPECT_EQ(e.mode_impose, n < 5 ? 0 : MODE_TRICHE);
+        EXPECT_EQ(e.statut_examine, n < 5);
+        EXPECT_EQ(e.entre_niveaux, n < 4);
+    }
+    EXPECT_EQ(deroulement_jeu.intro, ecran_intro);
+    EXPECT_EQ(deroulement_jeu.fin, ecran_fin);
 }
