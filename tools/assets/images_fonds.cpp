@@ -77,8 +77,11 @@ void fond_ville(toile& t)
             // Streets are 12 wide; a block is a park or holds one to four buildings.
             if (h.entier(7) == 0) {
                 rectangle(t, bx + 6, by + 6, 68, 68, rgb(60, 120, 60));
-                for (int k = 0; k < 9; k++)
-                    boule(t, bx + h.entre(14, 66), by + h.entre(14, 66), h.entre(4, 8), rgb(50, 140, 60));
+                // One draw per statement: the order of a call's arguments is the compiler's choice.
+                for (int k = 0; k < 9; k++) {
+                    const float x = h.entre(14, 66), y = h.entre(14, 66), r = h.entre(4, 8);
+                    boule(t, bx + x, by + y, r, rgb(50, 140, 60));
+                }
                 continue;
             }
             const int n = 1 + h.entier(4);
@@ -86,7 +89,8 @@ void fond_ville(toile& t)
                 const int l = std::min(20 + h.entier(44), 68), hh = std::min(20 + h.entier(44), 68);
                 const int x = bx + 6 + h.entier(68 - l + 1);
                 const int y = by + 6 + h.entier(68 - hh + 1);
-                const couleur toit = assombrit(toits[h.entier(4)], h.entre(0, 0.35f));
+                const couleur toit_choisi = toits[h.entier(4)];
+                const couleur toit = assombrit(toit_choisi, h.entre(0, 0.35f));
                 rectangle(t, x + 4, y + 4, l, hh, rgb(30, 30, 36));
                 rectangle(t, x, y, l, hh, toit);
                 rectangle(t, x + 3, y + 3, l - 6, 2, eclaircit(toit, 0.3f));
