@@ -60,8 +60,9 @@ void fond_rouge(toile& t)
     par_pixel(t, [](float x, float y) {
         const float n = bruit_fractal(x * 0.5f, y, L / 2, H, 80, 5, 2);  // stretched sideways
         const float m = bruit_fractal(x, y, L, H, 80, 3, 3);
-        const couleur fond = melange(rgb(60, 6, 14), rgb(130, 20, 24), m);
-        return melange(fond, rgb(255, 120, 60), std::clamp((n - 0.55f) * 3.0f, 0.0f, 1.0f));
+        // Kept darker and duller than the shots, red ones included, that fly over it.
+        const couleur fond = melange(rgb(46, 10, 18), rgb(96, 26, 32), m);
+        return melange(fond, rgb(170, 92, 64), std::clamp((n - 0.55f) * 2.4f, 0.0f, 1.0f));
     });
 }
 
@@ -165,7 +166,7 @@ void fond_usine(toile& t, bool seconde)
             rectangle(t, x, 0, 16, H, rgb(120, 30, 10));
             for (int y = 0; y < H; y++) {
                 const float n = bruit_lisse(float(x), float(y), L, H, 20, 8);
-                rectangle(t, x + 2, y, 12, 1, melange(rgb(255, 90, 20), rgb(255, 220, 90), n));
+                rectangle(t, x + 2, y, 12, 1, melange(rgb(160, 60, 24), rgb(200, 130, 60), n));
             }
         }
 }

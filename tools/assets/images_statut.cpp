@@ -215,7 +215,7 @@ void explosion(toile& t, int nb_images, int fl, int fh)
                 if (chaleur > 0)
                     pose(t, x, y, teinte_feu(chaleur), 1);
                 else if (fumee >= 0)
-                    pose(t, x, y, melange(rgb(52, 48, 50), rgb(112, 104, 100), fumee), 1);
+                    pose(t, x, y, melange(rgb(64, 58, 60), rgb(116, 108, 104), fumee), 1);
             }
         // Sparks: short bright streaks flying out and dimming, gone before the smoke.
         if (p > 0 && p < 0.75f)
