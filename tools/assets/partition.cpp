@@ -388,5 +388,6 @@ morceau compositeur::termine_en_boucle()
     curseur_ = 2 * longueur;
     morceau m = termine(0);
     m.boucle = int64_t(longueur) * pas_;
+    m.avance = pas_ / 2;
     return m;
 }

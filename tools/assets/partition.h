@@ -43,6 +43,7 @@ struct morceau {
     std::vector<evenement> evenements;
     int64_t longueur = 0;
     int64_t boucle = 0;  // for a looping tune, the loop length (the events cover two loops)
+    int64_t avance = 0;  // how far before the downbeat a loop is cut, away from any attack
 };
 
 // How a chord is played over its length.

@@ -107,10 +107,20 @@ bool rend_morceau(const morceau& m, piste& s)
     delete_fluid_settings(reglages);
 
     if (m.boucle > 0) {
-        // The second pass, which carries the first pass's tails into its start.
-        const size_t debut = size_t(total - m.boucle);
-        s.g.assign(g.begin() + long(debut), g.end());
-        s.d.assign(d.begin() + long(debut), d.end());
+        // One loop's worth from half a step before the second pass: it carries the first
+        // pass's tails, and its seam falls between two steps, where no note starts. Its
+        // first samples are blended from what the synthesizer actually played after the
+        // loop's last sample (the render runs that far), so the end runs into the start
+        // exactly even where a free-running effect has moved on between the passes.
+        const size_t debut = size_t(total - m.boucle - m.avance), suite = size_t(total - m.avance);
+        const size_t n = size_t(m.boucle), fondu = size_t(m.avance);
+        s.g.assign(g.begin() + long(debut), g.begin() + long(debut + n));
+        s.d.assign(d.begin() + long(debut), d.begin() + long(debut + n));
+        for (size_t i = 0; i < fondu; i++) {
+            const float w = float(i) / float(fondu);
+            s.g[i] = g[suite + i] * (1 - w) + s.g[i] * w;
+            s.d[i] = d[suite + i] * (1 - w) + s.d[i] * w;
+        }
     } else {
         s.g = std::move(g);
         s.d = std::move(d);
