@@ -1,6 +1,7 @@
 // The asset generator: draws every picture and composes every sound the game loads, into
 // the game folder given on the command line, then a contact sheet of all pictures beside
-// that folder. Same bytes on every run.
+// that folder. Same bytes on every run. File names after the folder make only those files
+// (and no contact sheet), for a quick look at one picture or a check on a few.
 #include "catalogue.h"
 #include "fichiers_images.h"
 #include "fichiers_sons.h"
@@ -11,6 +12,7 @@
 
 #include "ressources/ressources.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -21,6 +23,13 @@
 #include <vector>
 
 namespace {
+std::vector<std::string> choisis;  // empty: every file
+
+bool voulu(const char* fichier)
+{
+    return choisis.empty() || std::find(choisis.begin(), choisis.end(), fichier) != choisis.end();
+}
+
 bool finit_par(const char* s, const char* fin)
 {
     const size_t a = std::strlen(s), b = std::strlen(fin);
@@ -106,12 +115,16 @@ bool genere_images(const std::string& dossier, long& octets)
     bool bon = true;
     for (int i = 0; i < nb_images_a_faire; i++) {
         const image_a_faire& a = images_a_faire[i];
+        if (!voulu(a.fichier))
+            continue;
         toile t(a.l, a.h);
         a.dessine(t);
         bool en_png = false;
         const image_finale im = aplatit_pour_le_jeu(a.fichier, t, en_png);
         bon = ecrit_image(dossier, a.fichier, im, en_png, octets) && bon;
     }
+    if (!voulu(fichier_police))
+        return bon;
     bool en_png = false;
     const image_finale police = aplatit_pour_le_jeu(fichier_police, image_police(), en_png);
     return ecrit_image(dossier, fichier_police, police, en_png, octets) && bon;
@@ -127,6 +140,10 @@ struct son_fait {
 son_fait genere_son(const std::string& dossier, const son_a_faire& a)
 {
     son_fait r;
+    if (!voulu(a.fichier)) {
+        r.bon = true;
+        return r;
+    }
     piste s;
     a.compose(s);
     // Chunks are always WAV; music is Ogg Vorbis, or WAV where its name says so.
@@ -175,10 +192,11 @@ bool genere_sons(const std::string& dossier, long& octets)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <game folder>\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <game folder> [file ...]\n", argv[0]);
         return 2;
     }
+    choisis.assign(argv + 2, argv + argc);
     const auto debut = std::chrono::steady_clock::now();
     const std::string dossier = argv[1];
     std::error_code erreur;
@@ -194,7 +212,7 @@ int main(int argc, char** argv)
     long octets_images = 0;
     const bool images_bonnes = genere_images(dossier, octets_images);
     fil.join();
-    const bool planche_bonne = ecrit_planche(dossier + "/../contact_sheet.png");
+    const bool planche_bonne = !choisis.empty() || ecrit_planche(dossier + "/../contact_sheet.png");
     ferme_texte();
 
     const double secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();

@@ -12,7 +12,7 @@
 #include <string>
 
 namespace {
-constexpr int croche = 2, noire = 4;
+constexpr int croche = 2;
 enum canaux { SOLO = 0, CONTRE = 1, NAPPE_C = 2, RYTHME = 3, BASSE = 4, CUIVRES_C = 5, SOLO2 = 6 };
 
 // The step that makes `mesures` bars last `secondes`.

@@ -9,23 +9,18 @@
 
 // General MIDI programs used by the tunes (numbers from 0).
 namespace gm {
-constexpr int piano = 0, piano_electrique = 4, clavecin = 6, clavinet = 7, boite_a_musique = 10, vibraphone = 11,
-              orgue = 16, guitare_claire = 27, guitare_saturee = 29, guitare_distorsion = 30, basse_doigts = 33,
-              basse_mediator = 34, basse_slap = 36, basse_synthe = 38, basse_synthe2 = 39, cordes = 48,
-              cordes_lentes = 49, cordes_synthe = 50, choeur = 52, coup_orchestre = 55, trompette = 56,
-              trombone = 57, cor = 60, cuivres = 61, cuivres_synthe = 62, flute = 73, sifflet = 78,
-              solo_carre = 80, solo_scie = 81, solo_charang = 84, solo_voix = 85, solo_quintes = 86,
-              solo_basse = 87, nappe_chaude = 89, nappe_halo = 94, nappe_balai = 95, cristal = 98,
-              atmosphere = 99, timbales = 47, pizzicato = 45, harpe = 46, celesta = 8, glockenspiel = 9,
-              marimba = 12, saxo_alto = 65, saxo_tenor = 66, hautbois = 68, clarinette = 71, voix_oohs = 53,
-              tuba = 58;
+constexpr int piano = 0, piano_electrique = 4, clavinet = 7, boite_a_musique = 10, guitare_saturee = 29,
+              guitare_distorsion = 30, basse_doigts = 33, basse_mediator = 34, basse_slap = 36, basse_synthe = 38,
+              basse_synthe2 = 39, pizzicato = 45, harpe = 46, timbales = 47, cordes = 48, cordes_lentes = 49,
+              cordes_synthe = 50, choeur = 52, voix_oohs = 53, coup_orchestre = 55, trompette = 56, cor = 60,
+              cuivres = 61, cuivres_synthe = 62, saxo_alto = 65, flute = 73, solo_carre = 80, solo_scie = 81,
+              solo_quintes = 86, nappe_chaude = 89, atmosphere = 99;
 }
 
 // Drum keys of the General MIDI kit (channel 10).
 namespace kit {
-constexpr int grosse_caisse = 36, caisse_claire = 38, claquement = 39, charley = 42, charley_pied = 44,
-              charley_ouvert = 46, tom_grave = 45, tom_medium = 47, tom_aigu = 50, crash = 49, ride = 51,
-              tambourin = 54, cloche = 56, rimshot = 37;
+constexpr int grosse_caisse = 36, caisse_claire = 38, charley = 42, charley_pied = 44, charley_ouvert = 46,
+              tom_grave = 45, tom_medium = 47, tom_aigu = 50, crash = 49, ride = 51, tambourin = 54, rimshot = 37;
 }
 
 constexpr int canal_batterie = 9;
