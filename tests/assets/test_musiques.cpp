@@ -16,11 +16,13 @@ struct fenetre_duree {
     double min, max;  // seconds
 };
 
-// Stage tunes: the warning starts at 65, 125, 81, 168 and 176 s of stage time (about 0.6 s
-// after the music starts) and lasts 3 s; the final stage runs 78 s plus its closing.
+// Stage tunes: the warning starts at 65, 125, 81, 168 and 176 s of stage time and lasts
+// 3 s; the stage clock starts up to about 0.6 s after the music, so a stage tune must last
+// at least 3.6 s past its warning's start, and not much more or the boss tune waits. The
+// final stage runs 78 s plus its closing.
 const fenetre_duree durees[] = {
-    {"Sound/Sky.ogg", 68.5, 71},       {"Sound/Nuages.ogg", 128.5, 131},  {"Sound/Ville.ogg", 84.5, 87},
-    {"Sound/Mgs.ogg", 171, 174},       {"Sound/Reality.ogg", 179, 182},   {"Sound/Adios.ogg", 86, 95},
+    {"Sound/Sky.ogg", 68.6, 71},       {"Sound/Nuages.ogg", 128.6, 131},  {"Sound/Ville.ogg", 84.6, 87},
+    {"Sound/Mgs.ogg", 171.6, 174},     {"Sound/Reality.ogg", 179.6, 182}, {"Sound/Adios.ogg", 86, 95},
     {"Sound/Boss.wav", 45, 90},        {"Sound/Last2.ogg", 45, 90},       {"Sound/Bye_Boss.ogg", 45, 90},
     {"Sound/Continue.ogg", 25, 60},    {"Sound/Bye.ogg", 40, 90},
 };

@@ -1,7 +1,8 @@
 // The tunes, composed as note sequences section by section (intro, themes, bridge,
 // variations, ending) over chord progressions, then rendered with real instruments.
-// Stage tunes are sized to end just after their stage's boss warning, so that the boss
-// tune follows at once; boss tunes loop without a seam. A melody's unit is an eighth note
+// Stage tunes are sized to end just after their stage's boss warning (the warning's three
+// seconds, plus the moment between the music's start and the stage clock's, plus a little),
+// so that the boss tune follows at once; boss tunes loop without a seam. A melody's unit is an eighth note
 // (two steps) unless said otherwise; a bar is sixteen steps.
 #include "partition.h"
 #include "rendu_musique.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr int croche = 2;
 enum canaux { SOLO = 0, CONTRE = 1, NAPPE_C = 2, RYTHME = 3, BASSE = 4, CUIVRES_C = 5, SOLO2 = 6 };
 
-// The step that makes `mesures` bars last `secondes`.
+// The step that makes `mesures` bars last at most `secondes`.
 int pas_de(double secondes, int mesures) { return compositeur::pas_pour(secondes, 16 * mesures); }
 
 // A melody that must fill `mesures` bars exactly: a miscounted line stops the generator
@@ -42,7 +43,7 @@ void accord_final(compositeur& c, const char* accord, std::initializer_list<int>
 // Stage 1, the open sky: bright and heroic, D major, brass and guitars over a rock beat.
 void musique_ciel(piste& s)
 {
-    compositeur c(pas_de(69.0, 44));
+    compositeur c(pas_de(69.6, 44));
     c.instrument(SOLO, gm::cuivres_synthe, 100, 70, 50, 30);
     c.instrument(CONTRE, gm::cordes, 80, 40, 70);
     c.instrument(NAPPE_C, gm::nappe_chaude, 70, 64, 70);
@@ -104,7 +105,7 @@ void musique_ciel(piste& s)
     // Ending: the home chord, held.
     accord_final(c, "E:4", {SOLO, NAPPE_C, RYTHME});
     c.avance(1);
-    produit_musique(c.termine(16), s);
+    produit_musique(c.termine(69.6), s);
 }
 
 
@@ -163,7 +164,7 @@ void musique_boss(piste& s)
 // Stage 3, the city at night: a funky D dorian groove, clavinet, slap bass and horns.
 void musique_ville(piste& s)
 {
-    compositeur c(pas_de(85.0, 38));
+    compositeur c(pas_de(85.6, 38));
     c.instrument(SOLO, gm::saxo_alto, 100, 70, 40);
     c.instrument(CONTRE, gm::trompette, 92, 50, 40);
     c.instrument(NAPPE_C, gm::piano_electrique, 80, 64, 50, 40);
@@ -217,13 +218,13 @@ void musique_ville(piste& s)
     c.avance(4);
     accord_final(c, "Dm9:4", {NAPPE_C, CUIVRES_C, RYTHME});
     c.avance(1);
-    produit_musique(c.termine(16), s);
+    produit_musique(c.termine(85.6), s);
 }
 
 // Stage 2, the red sky: dramatic E minor, strings and guitars, a choir, a turn to G major.
 void musique_nuages(piste& s)
 {
-    compositeur c(pas_de(129.0, 74));
+    compositeur c(pas_de(129.8, 74));
     c.instrument(SOLO, gm::guitare_distorsion, 92, 70, 40, 20);
     c.instrument(CONTRE, gm::cordes, 90, 44, 60);
     c.instrument(NAPPE_C, gm::choeur, 80, 64, 80);
@@ -313,13 +314,13 @@ void musique_nuages(piste& s)
     c.avance(4);
     accord_final(c, "E:4", {NAPPE_C, CONTRE, RYTHME});
     c.avance(1);
-    produit_musique(c.termine(16), s);
+    produit_musique(c.termine(129.8), s);
 }
 
 // Stage 4, the wires: tense and electric, F# minor, pulsing synthesizers and a heartbeat.
 void musique_fils(piste& s)
 {
-    compositeur c(pas_de(172.0, 89));
+    compositeur c(pas_de(172.5, 89));
     c.instrument(SOLO, gm::solo_scie, 90, 70, 40, 30);
     c.instrument(CONTRE, gm::pizzicato, 90, 40, 40);
     c.instrument(NAPPE_C, gm::atmosphere, 80, 64, 80);
@@ -412,7 +413,7 @@ void musique_fils(piste& s)
     c.avance(7);
     accord_final(c, "Gm:4", {NAPPE_C, CUIVRES_C});
     c.avance(1);
-    produit_musique(c.termine(16), s);
+    produit_musique(c.termine(172.5), s);
 }
 
 // Boss of stage 4: B minor, fast synthesizer lines over a four-on-the-floor; it loops.
@@ -492,7 +493,7 @@ void musique_continuer(piste& s)
     c.accords(SOLO, "Am:4", ARPEGE_CROCHES, 80, 5);
     c.accords(NAPPE_C, "Am:4", NAPPE, 70, 4);
     c.avance(1);
-    produit_musique(c.termine(16), s);
+    produit_musique(c.termine(40.0), s);
 }
 
 // The end of the game: a warm C major ballad, flute, piano and strings, ending at rest.
@@ -537,13 +538,13 @@ void musique_au_revoir(piste& s)
     c.accords(CONTRE, "F:2 G:2 C:4", NAPPE, 66, 4);
     c.basse(BASSE, "F:2 G:2 C:4", B_RONDE, 84);
     c.avance(2);
-    produit_musique(c.termine(16), s);
+    produit_musique(c.termine(66.0), s);
 }
 
 // Stage 5, the factory: industrial C minor, heavy guitars, brass and orchestra hits.
 void musique_usine(piste& s)
 {
-    compositeur c(pas_de(180.0, 99));
+    compositeur c(pas_de(180.6, 99));
     c.instrument(SOLO, gm::cuivres, 100, 70, 40);
     c.instrument(CONTRE, gm::cordes, 86, 44, 50);
     c.instrument(NAPPE_C, gm::choeur, 84, 64, 70);
@@ -630,7 +631,7 @@ void musique_usine(piste& s)
     c.avance(9);
     accord_final(c, "C:4", {NAPPE_C, CONTRE, RYTHME, SOLO});
     c.avance(1);
-    produit_musique(c.termine(16), s);
+    produit_musique(c.termine(180.6), s);
 }
 
 // Boss of stage 5 and of the final stage: orchestral metal in C minor; it loops.
@@ -687,7 +688,7 @@ void musique_boss_vaincu(piste& s)
 // The final stage and its closing: elegiac A minor that turns to A major, choir and horns.
 void musique_finale(piste& s)
 {
-    compositeur c(pas_de(90.0, 36));
+    compositeur c(pas_de(90.5, 36));
     c.instrument(SOLO, gm::cor, 104, 70, 60);
     c.instrument(CONTRE, gm::cordes, 92, 44, 70);
     c.instrument(NAPPE_C, gm::choeur, 86, 64, 80);
@@ -737,5 +738,5 @@ void musique_finale(piste& s)
     accord_final(c, "A:8", {NAPPE_C, CONTRE, SOLO, CUIVRES_C});
     c.note(7, 33, 0, 16, 110);
     c.avance(2);
-    produit_musique(c.termine(32), s);
+    produit_musique(c.termine(90.5), s);
 }

@@ -3,6 +3,7 @@
 #include "partition.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <sstream>
 #include <stdexcept>
@@ -176,7 +177,7 @@ compositeur::compositeur(int pas_echantillons) : pas_(pas_echantillons) {}
 
 int compositeur::pas_pour(double secondes, int pas)
 {
-    const long cible = long(secondes * 44100.0 / pas / 64.0 + 0.5);
+    const long cible = long(secondes * 44100.0 / pas / 64.0);
     return int(std::max(1L, cible) * 64);
 }
 
@@ -360,7 +361,7 @@ void compositeur::batterie(groove g, int mesures, int velocite, bool remplissage
     }
 }
 
-morceau compositeur::termine(int queue)
+morceau compositeur::termine(double secondes)
 {
     morceau m;
     m.evenements = reglages_;
@@ -372,7 +373,7 @@ morceau compositeur::termine(int queue)
     std::stable_sort(m.evenements.begin(), m.evenements.end(), [](const evenement& a, const evenement& b) {
         return a.echantillon != b.echantillon ? a.echantillon < b.echantillon : a.type < b.type;
     });
-    m.longueur = int64_t(curseur_ + queue) * pas_;
+    m.longueur = std::max(int64_t(curseur_ + 1) * pas_, int64_t(std::llround(secondes * 44100.0)));
     return m;
 }
 
@@ -386,7 +387,8 @@ morceau compositeur::termine_en_boucle()
         notes_.push_back(copie);
     }
     curseur_ = 2 * longueur;
-    morceau m = termine(0);
+    morceau m = termine(0.0);
+    m.longueur = int64_t(curseur_) * pas_;
     m.boucle = int64_t(longueur) * pas_;
     m.avance = pas_ / 2;
     return m;

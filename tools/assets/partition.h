@@ -69,7 +69,7 @@ public:
     // pas_echantillons: samples per sixteenth (a multiple of 64, the synthesizer's block).
     explicit compositeur(int pas_echantillons);
 
-    // Picks the step so that `pas` steps last about `secondes`.
+    // Picks the step so that `pas` steps last at most `secondes`.
     static int pas_pour(double secondes, int pas);
 
     void instrument(int canal, int programme, int volume, int pan = 64, int reverb = 40, int chorus = 0);
@@ -93,8 +93,9 @@ public:
     void frappe(int touche, int pas, int velocite);
     void note(int canal, int touche, int pas, int duree, int velocite);
 
-    // Ends the tune `queue` steps after the current position, the last notes ringing out.
-    morceau termine(int queue);
+    // Ends the tune at `secondes` (at least a step after the current position), the last
+    // notes ringing out.
+    morceau termine(double secondes);
     // Ends a looping tune at the current position: the events are laid twice so that the
     // second pass carries the tails of the first.
     morceau termine_en_boucle();
