@@ -75,11 +75,12 @@ TEST(FormatsAssets, LesWavSontEnPcm16BitsStereo44100)
         EXPECT_EQ(lit16(d, 34), 16) << f;
         EXPECT_EQ(d.substr(36, 4), "data") << f;
         EXPECT_EQ(lit32(d, 40), d.size() - 44) << f;
-        // A sound, not silence: some sample is clearly away from zero.
+        // A sound, not silence: some sample is clearly away from zero (effects are levelled
+        // by loudness, so the player's shot peaks low by design).
         int16_t crete = 0;
         for (size_t k = 44; k + 1 < d.size(); k += 2)
             crete = std::max<int16_t>(crete, int16_t(std::abs(int16_t(lit16(d, k)))));
-        EXPECT_GT(crete, 8000) << f;
+        EXPECT_GT(crete, 1000) << f;
     }
 }
 

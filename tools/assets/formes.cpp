@@ -129,17 +129,6 @@ void halo(toile& t, float cx, float cy, float r, couleur c, float opacite)
         }
 }
 
-void disque_trame(toile& t, float cx, float cy, float r, couleur c, float densite)
-{
-    static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-    for (int y = int(cy - r); y <= int(cy + r); y++)
-        for (int x = int(cx - r); x <= int(cx + r); x++) {
-            const float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
-            if (dx * dx + dy * dy <= r * r && bayer[(y & 3)][(x & 3)] < densite * 16)
-                pose(t, x, y, c, 1);
-        }
-}
-
 void contour(toile& t, couleur c)
 {
     const toile avant = t;

@@ -55,10 +55,6 @@ void ellipse_ombree(toile& t, float cx, float cy, float rx, float ry, couleur c)
 // Soft round glow fading out from the centre, at most opacite.
 void halo(toile& t, float cx, float cy, float r, couleur c, float opacite);
 
-// Disc keeping only a share `densite` (0..1) of its pixels in an even pattern: with a
-// colour key there is no half-transparency, so thinning smoke is drawn this way.
-void disque_trame(toile& t, float cx, float cy, float r, couleur c, float densite);
-
 // Dark edge one pixel wide around everything already painted.
 void contour(toile& t, couleur c);
 

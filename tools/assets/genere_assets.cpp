@@ -1,23 +1,35 @@
 // The asset generator: draws every picture and composes every sound the game loads, into
 // the game folder given on the command line, then a contact sheet of all pictures beside
-// that folder. Same bytes on every run.
+// that folder. Same bytes on every run. File names after the folder make only those files
+// (and no contact sheet), for a quick look at one picture or a check on a few.
 #include "catalogue.h"
 #include "fichiers_images.h"
 #include "fichiers_sons.h"
 #include "planche.h"
 #include "police_image.h"
+#include "rendu_musique.h"
 #include "texte.h"
 
 #include "ressources/ressources.h"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
+std::vector<std::string> choisis;  // empty: every file
+
+bool voulu(const char* fichier)
+{
+    return choisis.empty() || std::find(choisis.begin(), choisis.end(), fichier) != choisis.end();
+}
+
 bool finit_par(const char* s, const char* fin)
 {
     const size_t a = std::strlen(s), b = std::strlen(fin);
@@ -103,29 +115,76 @@ bool genere_images(const std::string& dossier, long& octets)
     bool bon = true;
     for (int i = 0; i < nb_images_a_faire; i++) {
         const image_a_faire& a = images_a_faire[i];
+        if (!voulu(a.fichier))
+            continue;
         toile t(a.l, a.h);
         a.dessine(t);
         bool en_png = false;
         const image_finale im = aplatit_pour_le_jeu(a.fichier, t, en_png);
         bon = ecrit_image(dossier, a.fichier, im, en_png, octets) && bon;
     }
+    if (!voulu(fichier_police))
+        return bon;
     bool en_png = false;
     const image_finale police = aplatit_pour_le_jeu(fichier_police, image_police(), en_png);
     return ecrit_image(dossier, fichier_police, police, en_png, octets) && bon;
 }
 
+struct son_fait {
+    bool bon = false;
+    long octets = 0;
+    bool musique = false;
+    mesure_son mesure{};
+};
+
+son_fait genere_son(const std::string& dossier, const son_a_faire& a)
+{
+    son_fait r;
+    if (!voulu(a.fichier)) {
+        r.bon = true;
+        return r;
+    }
+    piste s;
+    a.compose(s);
+    // Chunks are always WAV; music is Ogg Vorbis, or WAV where its name says so.
+    r.musique = entree_de(a.fichier)->lecture == CHARGEUR_MUSIQUE;
+    if (r.musique)
+        r.mesure = mesure_derniere_musique();
+    const bool en_ogg = r.musique && finit_par(a.fichier, ".ogg");
+    const std::string chemin = dossier + "/" + a.fichier;
+    if (s.g.empty())
+        std::fprintf(stderr, "%s: nothing was composed\n", a.fichier);
+    else
+        r.bon = en_ogg ? ecrit_ogg(chemin, s) : ecrit_wav(chemin, s);
+    r.octets = taille_fichier(chemin);
+    return r;
+}
+
+// The sounds on two threads that take the next row as they finish one (tunes cost far
+// more than pictures); each row is made the same way whichever thread takes it.
 bool genere_sons(const std::string& dossier, long& octets)
 {
+    std::vector<son_fait> faits(static_cast<size_t>(nb_sons_a_faire));
+    std::atomic<int> suivant{0};
+    auto travaille = [&] {
+        for (int i; (i = suivant++) < nb_sons_a_faire;)
+            faits[size_t(i)] = genere_son(dossier, sons_a_faire[i]);
+    };
+    std::thread second(travaille);
+    travaille();
+    second.join();
     bool bon = true;
+    char ligne[160];
     for (int i = 0; i < nb_sons_a_faire; i++) {
-        piste s;
-        sons_a_faire[i].compose(s);
-        // Chunks are always WAV; music is Ogg Vorbis, or WAV where its name says so.
-        const char* fichier = sons_a_faire[i].fichier;
-        const bool en_ogg = entree_de(fichier)->lecture == CHARGEUR_MUSIQUE && finit_par(fichier, ".ogg");
-        const std::string chemin = dossier + "/" + fichier;
-        bon = (en_ogg ? ecrit_ogg(chemin, s) : ecrit_wav(chemin, s)) && bon;
-        octets += taille_fichier(chemin);
+        const son_fait& f = faits[size_t(i)];
+        bon = bon && f.bon;
+        octets += f.octets;
+        if (f.musique) {
+            std::snprintf(ligne, sizeof ligne, "%-20s %6.1f s   %6.1f LUFS   true peak %5.1f dBTP", sons_a_faire[i].fichier,
+                          f.mesure.secondes, f.mesure.lufs, f.mesure.crete_dbtp);
+            ajoute_ligne_a_planche(ligne);
+            std::printf("%s\n", ligne);
+        }
     }
     return bon;
 }
@@ -133,10 +192,11 @@ bool genere_sons(const std::string& dossier, long& octets)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <game folder>\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <game folder> [file ...]\n", argv[0]);
         return 2;
     }
+    choisis.assign(argv + 2, argv + argc);
     const auto debut = std::chrono::steady_clock::now();
     const std::string dossier = argv[1];
     std::error_code erreur;
@@ -145,14 +205,14 @@ int main(int argc, char** argv)
     if (!lignes_coherentes() || !ouvre_texte())
         return 1;
 
-    // Sounds on a second thread: they share nothing with the pictures.
+    // Sounds beside the pictures: they share nothing with them.
     long octets_sons = 0;
     bool sons_bons = false;
     std::thread fil([&] { sons_bons = genere_sons(dossier, octets_sons); });
     long octets_images = 0;
     const bool images_bonnes = genere_images(dossier, octets_images);
     fil.join();
-    const bool planche_bonne = ecrit_planche(dossier + "/../contact_sheet.png");
+    const bool planche_bonne = !choisis.empty() || ecrit_planche(dossier + "/../contact_sheet.png");
     ferme_texte();
 
     const double secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();

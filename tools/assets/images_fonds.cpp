@@ -60,8 +60,9 @@ void fond_rouge(toile& t)
     par_pixel(t, [](float x, float y) {
         const float n = bruit_fractal(x * 0.5f, y, L / 2, H, 80, 5, 2);  // stretched sideways
         const float m = bruit_fractal(x, y, L, H, 80, 3, 3);
-        const couleur fond = melange(rgb(60, 6, 14), rgb(130, 20, 24), m);
-        return melange(fond, rgb(255, 120, 60), std::clamp((n - 0.55f) * 3.0f, 0.0f, 1.0f));
+        // Kept darker and duller than the shots, red ones included, that fly over it.
+        const couleur fond = melange(rgb(46, 10, 18), rgb(96, 26, 32), m);
+        return melange(fond, rgb(170, 92, 64), std::clamp((n - 0.55f) * 2.4f, 0.0f, 1.0f));
     });
 }
 
@@ -77,8 +78,11 @@ void fond_ville(toile& t)
             // Streets are 12 wide; a block is a park or holds one to four buildings.
             if (h.entier(7) == 0) {
                 rectangle(t, bx + 6, by + 6, 68, 68, rgb(60, 120, 60));
-                for (int k = 0; k < 9; k++)
-                    boule(t, bx + h.entre(14, 66), by + h.entre(14, 66), h.entre(4, 8), rgb(50, 140, 60));
+                // One draw per statement: the order of a call's arguments is the compiler's choice.
+                for (int k = 0; k < 9; k++) {
+                    const float x = h.entre(14, 66), y = h.entre(14, 66), r = h.entre(4, 8);
+                    boule(t, bx + x, by + y, r, rgb(50, 140, 60));
+                }
                 continue;
             }
             const int n = 1 + h.entier(4);
@@ -86,7 +90,8 @@ void fond_ville(toile& t)
                 const int l = std::min(20 + h.entier(44), 68), hh = std::min(20 + h.entier(44), 68);
                 const int x = bx + 6 + h.entier(68 - l + 1);
                 const int y = by + 6 + h.entier(68 - hh + 1);
-                const couleur toit = assombrit(toits[h.entier(4)], h.entre(0, 0.35f));
+                const couleur toit_choisi = toits[h.entier(4)];
+                const couleur toit = assombrit(toit_choisi, h.entre(0, 0.35f));
                 rectangle(t, x + 4, y + 4, l, hh, rgb(30, 30, 36));
                 rectangle(t, x, y, l, hh, toit);
                 rectangle(t, x + 3, y + 3, l - 6, 2, eclaircit(toit, 0.3f));
@@ -161,7 +166,7 @@ void fond_usine(toile& t, bool seconde)
             rectangle(t, x, 0, 16, H, rgb(120, 30, 10));
             for (int y = 0; y < H; y++) {
                 const float n = bruit_lisse(float(x), float(y), L, H, 20, 8);
-                rectangle(t, x + 2, y, 12, 1, melange(rgb(255, 90, 20), rgb(255, 220, 90), n));
+                rectangle(t, x + 2, y, 12, 1, melange(rgb(160, 60, 24), rgb(200, 130, 60), n));
             }
         }
 }

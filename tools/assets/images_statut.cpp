@@ -1,11 +1,13 @@
 // Status display pictures (gauge strips, digits, life icons, labels, boss bars), the
 // banners shown over the playfield, the tally board and the explosion strips.
+#include "bruit.h"
 #include "dessins.h"
 #include "formes.h"
 #include "texte.h"
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 constexpr int jauge_l = 29, jauge_h = 198, jauge_crans = 12;
@@ -121,41 +123,114 @@ void tableau_score(toile& t)
     cadre(t, 68, 172, 114, 48, 2, rgb(120, 130, 200));
 }
 
+namespace {
+// One blast of an explosion: its centre (share of the frame's half-size from the middle),
+// its size (share of the half-size) and the share of the strip that passes before it goes.
+struct souffle {
+    float x, y, taille, retard;
+};
+
+// Fire from hottest to coolest, then smoke.
+couleur teinte_feu(float chaleur)
+{
+    struct palier {
+        float t;
+        couleur c;
+    };
+    static const palier paliers[] = {{1.00f, rgb(255, 255, 235)}, {0.80f, rgb(255, 236, 140)},
+                                     {0.60f, rgb(255, 170, 40)},   {0.42f, rgb(236, 92, 24)},
+                                     {0.26f, rgb(170, 40, 20)},    {0.12f, rgb(96, 40, 34)},
+                                     {0.00f, rgb(80, 74, 72)}};
+    if (chaleur >= 1)
+        return paliers[0].c;
+    for (size_t i = 1; i < sizeof paliers / sizeof paliers[0]; i++)
+        if (chaleur >= paliers[i].t)
+            return melange(paliers[i].c, paliers[i - 1].c, (chaleur - paliers[i].t) / (paliers[i - 1].t - paliers[i].t));
+    return paliers[6].c;
+}
+}  // namespace
+
 void explosion(toile& t, int nb_images, int fl, int fh)
 {
-    // A white flash, then the same puffs in every frame, growing, cooling from white to
-    // red to smoke, the smoke thinning out in the last frames.
+    // Each frame: a white-hot core that flashes first, a fireball with a ragged, noisy edge
+    // that grows, cools from white through orange to red and tears into separate tongues,
+    // sparks flying out, and smoke left behind that thins by growing holes (the noise eats
+    // it) and darkens until nothing is left in the last frame. The strips are keyed, so
+    // there are no half-transparent pixels: everything fades by shape, not by dither.
+    const bool boss = fl >= 160;
+    const float m = std::min(fl, fh) / 2.0f;  // half-size of a frame
+    std::vector<souffle> souffles = {{0, 0, 1.0f, 0}};
     hasard h(uint32_t(fl * 31 + nb_images));
-    struct bouffee {
-        float x, y, r, retard;
+    const int secondaires = boss ? 6 : fl >= 90 ? 2 : 0;
+    for (int i = 0; i < secondaires; i++) {
+        const float x = h.entre(-0.45f, 0.45f), y = h.entre(-0.45f, 0.45f);
+        const float taille = h.entre(0.4f, 0.6f), retard = 0.08f + 0.07f * i;
+        souffles.push_back({x, y, taille, retard});
+    }
+    struct etincelle {
+        float angle, vitesse;
     };
-    bouffee b[14];
-    for (int i = 0; i < 14; i++)
-        b[i] = {h.entre(-0.28f, 0.28f), h.entre(-0.28f, 0.28f), h.entre(0.18f, 0.34f), i < 3 ? 0 : h.entre(0, 0.3f)};
-    const float m = float(std::min(fl, fh));
+    std::vector<etincelle> etincelles;
+    for (int i = 0; i < (boss ? 36 : fl >= 90 ? 18 : fl >= 60 ? 12 : 7); i++) {
+        const float angle = h.entre(0, 6.2832f), vitesse = h.entre(0.7f, 1.25f);
+        etincelles.push_back({angle, vitesse});
+    }
+    const int cellule = fl >= 160 ? 32 : fl >= 90 ? 16 : 8;
+    const uint32_t graine = uint32_t(fl);
+
     for (int k = 0; k < nb_images; k++) {
         const float p = float(k) / (nb_images - 1);
         const float cx = k * fl + fl / 2.0f, cy = fh / 2.0f;
-        for (const bouffee& q : b) {
-            if (p < q.retard)
-                continue;
-            const float age = (p - q.retard) / (1 - q.retard);
-            const float r = m * q.r * (0.45f + 0.55f * std::sqrt(age));
-            const couleur chaud = age < 0.25f ? melange(rgb(255, 255, 225), rgb(255, 200, 60), age / 0.25f)
-                                  : age < 0.55f ? melange(rgb(255, 200, 60), rgb(230, 70, 20), (age - 0.25f) / 0.3f)
-                                                : melange(rgb(230, 70, 20), rgb(90, 70, 70), std::min(1.0f, (age - 0.55f) / 0.3f));
-            const float x = cx + q.x * m * (0.4f + age), y = cy + q.y * m * (0.4f + age) - age * m * 0.08f;
-            // Keep every puff inside its own frame.
-            const float rr = std::min({r, x - k * fl - 1, (k + 1) * fl - x - 1, y - 1, fh - y - 1});
-            if (rr <= 0.5f)
-                continue;
-            if (age < 0.6f) {
-                disque(t, x, y, rr, chaud);
-                if (age < 0.45f)
-                    disque(t, x - rr * 0.2f, y - rr * 0.2f, rr * 0.5f, eclaircit(chaud, 0.5f));
-            } else {
-                disque_trame(t, x, y, rr, chaud, 1 - (age - 0.6f) / 0.45f);
+        for (int y = 0; y < fh; y++)
+            for (int x = k * fl; x < (k + 1) * fl; x++) {
+                const float lx = x + 0.5f - cx, ly = y + 0.5f - cy;
+                float chaleur = -1, fumee = -1;
+                for (const souffle& b : souffles) {
+                    if (p < b.retard)
+                        continue;
+                    const float q = (p - b.retard) / (1 - b.retard);  // this blast's own age
+                    const float rayon = m * b.taille * (0.3f + 0.6f * (1 - (1 - q) * (1 - q)));
+                    const float dx = lx - b.x * m, dy = ly - b.y * m + q * m * 0.12f;  // smoke rises
+                    const float d = std::sqrt(dx * dx + dy * dy) / rayon;
+                    if (d > 1.6f)
+                        continue;
+                    // The noise is read at a scale that grows with the ball, so its lumps swell
+                    // with it instead of crawling.
+                    const float echelle = m * b.taille * 0.9f / rayon;
+                    const float n = bruit_fractal(128 + dx * echelle, 128 + dy * echelle, 256, 256, cellule, 3,
+                                                  graine + uint32_t(b.retard * 100));
+                    const float bord = d + (n - 0.5f) * 0.8f;
+                    // Tongues of fire: past a third of its life the ball keeps only its denser lumps.
+                    const float dechirure = std::max(0.0f, (q - 0.3f) * 1.3f);
+                    const float c = (1 - bord) * (1.4f - 1.6f * q) + (q < 0.2f ? (0.2f - q) * 5 * (1 - d) : 0);
+                    if (bord < 1 && n > dechirure * (0.6f + 0.4f * d) && c > 0.1f) {
+                        chaleur = std::max(chaleur, c);
+                    } else if (bord < 1.25f && q > 0.25f) {
+                        // Smoke: holes open where the noise is thin, wider as it ages.
+                        const float seuil = 0.28f + 0.44f * (q - 0.25f) / 0.75f;
+                        if (n > seuil)
+                            fumee = std::max(fumee, 1 - q);
+                    }
+                }
+                if (chaleur > 0)
+                    pose(t, x, y, teinte_feu(chaleur), 1);
+                else if (fumee >= 0)
+                    pose(t, x, y, melange(rgb(64, 58, 60), rgb(116, 108, 104), fumee), 1);
             }
+        // Sparks: short bright streaks flying out and dimming, gone before the smoke.
+        if (p > 0 && p < 0.75f)
+            for (const etincelle& e : etincelles) {
+                const float r1 = m * e.vitesse * (0.25f + 0.85f * p), r0 = r1 - m * 0.22f * (1 - p);
+                const float ca = std::cos(e.angle), sa = std::sin(e.angle);
+                const float x1 = cx + ca * r1, y1 = cy + sa * r1, x0 = cx + ca * r0, y0 = cy + sa * r0;
+                if (x1 < k * fl + 1 || x1 > (k + 1) * fl - 2 || y1 < 1 || y1 > fh - 2)
+                    continue;
+                trait(t, x0, y0, x1, y1, boss ? 2.4f : 1.5f, melange(rgb(255, 250, 200), rgb(255, 140, 40), p / 0.75f));
+            }
+        // The boss's blast also throws a white shock ring in its first frames.
+        if (boss && p > 0 && p < 0.4f) {
+            const float r = m * (0.35f + 1.6f * p), e = m * 0.08f * (1 - p / 0.4f) + 1.5f;
+            anneau(t, cx, cy, std::min(r, m - 1), std::min(r, m - 1) - e, rgb(235, 240, 255));
         }
     }
 }

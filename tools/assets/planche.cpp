@@ -17,6 +17,8 @@ struct vignette {
     toile image;
 };
 std::vector<vignette> vignettes;
+std::vector<std::string> lignes_texte;
+constexpr int ligne_h = 16;
 
 bool transparent(const image_finale& im, int x, int y)
 {
@@ -55,11 +57,17 @@ toile reduit(const image_finale& im)
 
 void ajoute_a_planche(const std::string& nom, const image_finale& im) { vignettes.push_back({nom, reduit(im)}); }
 
+void ajoute_ligne_a_planche(const std::string& ligne) { lignes_texte.push_back(ligne); }
+
 bool ecrit_planche(const std::string& chemin)
 {
     const int lignes = int(vignettes.size() + colonnes - 1) / colonnes;
-    toile t(colonnes * cellule_l, lignes * cellule_h);
+    const int grille_h = lignes * cellule_h;
+    toile t(colonnes * cellule_l, grille_h + int(lignes_texte.size()) * ligne_h + 8);
     rectangle(t, 0, 0, t.l, t.h, rgb(40, 40, 48));
+    for (size_t i = 0; i < lignes_texte.size(); i++)
+        ecrit(t, lignes_texte[i].c_str(), 8, grille_h + 4 + int(i) * ligne_h, A_GAUCHE,
+              style_simple(12, rgb(230, 230, 200)));
     for (size_t i = 0; i < vignettes.size(); i++) {
         const int cx = int(i % colonnes) * cellule_l, cy = int(i / colonnes) * cellule_h;
         const toile& v = vignettes[i].image;

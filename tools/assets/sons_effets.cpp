@@ -1,38 +1,57 @@
 // The sound effects: shots, chimes, explosions, the warning siren and the closing jingle.
 // Each generator has its own fixed seed so that changing one sound leaves the others alone.
+// Levels are set against the music's loudness (-16 LUFS integrated), as loudest momentary
+// loudness: the player's shot, fired ten times a second, stays well under the music; the
+// warning stands out from it but only just.
+#include "rendu_musique.h"
 #include "sons.h"
+
+namespace {
+constexpr double niveau_tir_joueur = -26;  // measured as fired, every 100 ms
+constexpr double niveau_tir_ennemi = -23;
+constexpr double niveau_alerte = -14;
+constexpr double niveau_explosion_joueur = -14;
+constexpr double niveau_explosion_petite = -20;
+constexpr double niveau_explosion_grosse = -15;
+constexpr double niveau_super = -16;
+constexpr double niveau_carillon = -19;
+constexpr double niveau_fanfare = -16;
+}  // namespace
 
 void son_tir_joueur(piste& s)
 {
-    // A bright blip falling an octave.
-    note(s, 0, 0.05f, 1400, CARRE, 0.5f, {0.002f, 0.03f, 0.5f, 0.03f}, 0, 0.5f);
-    note(s, 0, 0.05f, 2800, SINUS, 0.15f, {0.002f, 0.03f, 0.3f, 0.03f}, 0, 0.5f);
-    normalise(s, 0.6f);
+    // A short bright chirp falling a fifth: high and thin, so ten a second stay out of the
+    // music's way.
+    note(s, 0, 0.035f, 1760, CARRE, 0.5f, {0.001f, 0.02f, 0.4f, 0.02f}, 0, 0.66f);
+    note(s, 0, 0.035f, 3520, SINUS, 0.12f, {0.001f, 0.02f, 0.3f, 0.02f}, 0, 0.66f);
+    met_effet_au_niveau(s, niveau_tir_joueur, 100);
 }
 
 void son_tir_eventail(piste& s)
 {
-    // A lower "pew" for the enemy fans.
-    note(s, 0, 0.12f, 900, SCIE, 0.5f, {0.003f, 0.08f, 0.3f, 0.05f}, 0, 0.3f);
-    normalise(s, 0.5f);
+    // The enemy fans: a lower, longer "pew" of a saw sliding down nearly two octaves.
+    note(s, 0, 0.12f, 700, SCIE, 0.5f, {0.003f, 0.08f, 0.3f, 0.06f}, 0, 0.3f);
+    note(s, 0, 0.12f, 350, TRIANGLE, 0.3f, {0.003f, 0.08f, 0.3f, 0.06f}, 0, 0.3f);
+    met_effet_au_niveau(s, niveau_tir_ennemi);
 }
 
 void son_tir_rafale(piste& s)
 {
+    // The enemy bursts: a dull thud with a hiss, no clear pitch.
     hasard h(4);
-    note(s, 0, 0.06f, 600, CARRE, 0.4f, {0.002f, 0.04f, 0.2f, 0.03f}, 0, 0.45f);
-    bruit(s, 0, 0.04f, 0.3f, 0.7f, env_percussion, h);
-    normalise(s, 0.5f);
+    note(s, 0, 0.05f, 220, CARRE, 0.4f, {0.001f, 0.04f, 0.2f, 0.03f}, 0, 0.5f);
+    bruit(s, 0, 0.06f, 0.5f, 0.5f, {0.001f, 0.05f, 0.2f, 0.04f}, h);
+    met_effet_au_niveau(s, niveau_tir_ennemi);
 }
 
 void son_super_tir(piste& s)
 {
     // A rising sweep over a rushing noise.
     hasard h(3);
-    note(s, 0, 0.7f, 180, SCIE, 0.5f, {0.02f, 0.1f, 0.8f, 0.25f}, -0.3f, 12.0f);
-    note(s, 0.03f, 0.7f, 185, SCIE, 0.4f, {0.02f, 0.1f, 0.8f, 0.25f}, 0.3f, 12.0f);
+    note(s, 0, 0.7f, 180, SCIE, 0.5f, {0.02f, 0.1f, 0.8f, 0.25f}, -0.3f, 8.0f);
+    note(s, 0.03f, 0.7f, 185, SCIE, 0.4f, {0.02f, 0.1f, 0.8f, 0.25f}, 0.3f, 8.0f);
     bruit(s, 0, 0.8f, 0.35f, 0.3f, {0.2f, 0.2f, 0.7f, 0.3f}, h);
-    normalise(s, 0.8f);
+    met_effet_au_niveau(s, niveau_super);
 }
 
 void son_carillon_froid(piste& s)
@@ -43,7 +62,7 @@ void son_carillon_froid(piste& s)
     for (int i = 0; i < 4; i++)
         note(s, 0, 0.01f, base * partiels[i], SINUS, 0.5f / (i + 1), {0.002f, 0.01f, 1.0f, 1.4f - 0.3f * i},
              i % 2 ? 0.3f : -0.3f);
-    normalise(s, 0.6f);
+    met_effet_au_niveau(s, niveau_carillon);
 }
 
 void son_carillon_double(piste& s)
@@ -53,7 +72,7 @@ void son_carillon_double(piste& s)
         for (int i = 0; i < 3; i++)
             note(s, 0.12f * k, 0.01f, notes[k] * (1 + 1.76f * i), SINUS, 0.5f / (i + 1),
                  {0.002f, 0.01f, 1.0f, 0.7f - 0.2f * i});
-    normalise(s, 0.6f);
+    met_effet_au_niveau(s, niveau_carillon);
 }
 
 void son_explosion_joueur(piste& s)
@@ -62,14 +81,15 @@ void son_explosion_joueur(piste& s)
     bruit(s, 0, 0.9f, 1.0f, 0.25f, {0.005f, 0.3f, 0.5f, 0.6f}, h);
     bruit(s, 0, 0.3f, 0.6f, 0.8f, {0.001f, 0.1f, 0.2f, 0.2f}, h);
     note(s, 0, 0.5f, 90, SINUS, 0.8f, {0.002f, 0.2f, 0.4f, 0.4f}, 0, 0.4f);
-    normalise(s, 0.85f);
+    met_effet_au_niveau(s, niveau_explosion_joueur);
 }
 
 void son_explosion_petite(piste& s)
 {
     hasard h(7);
     bruit(s, 0, 0.25f, 1.0f, 0.4f, {0.002f, 0.1f, 0.3f, 0.2f}, h);
-    normalise(s, 0.7f);
+    note(s, 0, 0.15f, 120, SINUS, 0.5f, {0.001f, 0.1f, 0.2f, 0.1f}, 0, 0.5f);
+    met_effet_au_niveau(s, niveau_explosion_petite);
 }
 
 void son_explosion_grosse(piste& s)
@@ -78,17 +98,17 @@ void son_explosion_grosse(piste& s)
     bruit(s, 0, 0.8f, 1.0f, 0.18f, {0.005f, 0.4f, 0.5f, 0.8f}, h, -0.2f);
     bruit(s, 0.05f, 0.8f, 0.8f, 0.2f, {0.005f, 0.4f, 0.5f, 0.8f}, h, 0.2f);
     note(s, 0, 0.8f, 60, SINUS, 1.0f, {0.002f, 0.3f, 0.5f, 0.5f}, 0, 0.5f);
-    normalise(s, 0.9f);
+    met_effet_au_niveau(s, niveau_explosion_grosse);
 }
 
 void son_alerte(piste& s)
 {
-    // A two-tone siren, four cycles.
+    // A two-tone siren, four cycles, with soft edges.
     for (int i = 0; i < 4; i++) {
         note(s, i * 0.5f, 0.23f, 660, CARRE, 0.4f, {0.01f, 0.02f, 0.9f, 0.02f});
         note(s, i * 0.5f + 0.25f, 0.23f, 880, CARRE, 0.4f, {0.01f, 0.02f, 0.9f, 0.02f});
     }
-    normalise(s, 0.7f);
+    met_effet_au_niveau(s, niveau_alerte);
 }
 
 void son_fanfare(piste& s)
@@ -98,5 +118,5 @@ void son_fanfare(piste& s)
     partition(s, "E6:8", t, 0.09f, CARRE, 0.25f, env_tenue, 0.2f);
     partition(s, "G5:8", t, 0.09f, TRIANGLE, 0.3f, env_tenue, -0.2f);
     partition(s, "C4:8", t, 0.09f, TRIANGLE, 0.4f, env_tenue);
-    normalise(s, 0.7f);
+    met_effet_au_niveau(s, niveau_fanfare);
 }

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 namespace {
-constexpr float pi = 3.14159265f;
+constexpr double pi = 3.14159265358979;
 
 float niveau_tenu(const enveloppe& e, float t)
 {
@@ -26,14 +26,36 @@ float niveau_enveloppe(const enveloppe& e, float t, float duree)
     return e.relache > 0 ? std::max(0.0f, niveau_tenu(e, duree) * (1 - (t - duree) / e.relache)) : 0;
 }
 
-float forme_onde(onde o, float phase)
+// The waves are summed from their harmonics below 18 kHz, so that none folds back below
+// the Nyquist frequency: a square has the odd harmonics at 1/k, a saw all of them at 1/k,
+// a triangle the odd ones at 1/k^2 with alternating signs.
+float forme_onde(onde o, double phase, float freq)
 {
-    const float p = phase - std::floor(phase);
+    const double p = phase - std::floor(phase);
+    if (o == SINUS)
+        return float(std::sin(2 * pi * p));
+    const int harmoniques = std::max(1, int(18000.0f / std::max(freq, 1.0f)));
+    double v = 0;
+    for (int k = 1; k <= harmoniques; k++) {
+        const double s = std::sin(2 * pi * k * p);
+        switch (o) {
+        case CARRE:
+            if (k % 2)
+                v += s / k;
+            break;
+        case SCIE: v += s / k; break;
+        case TRIANGLE:
+            if (k % 2)
+                v += ((k / 2) % 2 ? -s : s) / (double(k) * k);
+            break;
+        case SINUS: break;
+        }
+    }
     switch (o) {
-    case SINUS: return std::sin(2 * pi * p);
-    case CARRE: return p < 0.5f ? 0.6f : -0.6f;
-    case SCIE: return 0.7f * (2 * p - 1);
-    case TRIANGLE: return p < 0.5f ? 4 * p - 1 : 3 - 4 * p;
+    case CARRE: return float(v * 4 / pi * 0.6);
+    case SCIE: return float(-v * 2 / pi * 0.7);
+    case TRIANGLE: return float(v * 8 / (pi * pi));
+    case SINUS: break;
     }
     return 0;
 }
@@ -62,12 +84,12 @@ void note(piste& s, float debut, float duree_note, float freq, onde o, float vol
     allonge(s, debut + total);
     const size_t i0 = size_t(debut * frequence_echantillons);
     const size_t n = size_t(total * frequence_echantillons);
-    float phase = 0;
+    double phase = 0;
     for (size_t k = 0; k < n; k++) {
         const float t = float(k) / frequence_echantillons;
         const float f = freq * std::pow(glisse, t / total);
-        phase += f / frequence_echantillons;
-        ajoute(s, i0 + k, volume * niveau_enveloppe(e, t, duree_note) * forme_onde(o, phase), pan);
+        phase += double(f) / frequence_echantillons;
+        ajoute(s, i0 + k, volume * niveau_enveloppe(e, t, duree_note) * forme_onde(o, phase, f), pan);
     }
 }
 
@@ -131,33 +153,4 @@ float partition(piste& s, const char* notes, float debut, float pas, onde o, flo
         p = suite;
     }
     return t;
-}
-
-float batterie(piste& s, const char* motif, float debut, float pas, float volume, hasard& h)
-{
-    float t = debut;
-    for (const char* p = motif; *p; p++, t += pas) {
-        switch (*p) {
-        case 'k': note(s, t, 0.12f, 110, SINUS, volume, env_percussion, 0, 0.35f); break;
-        case 's':
-            bruit(s, t, 0.1f, volume * 0.6f, 0.5f, env_percussion, h);
-            note(s, t, 0.06f, 190, TRIANGLE, volume * 0.4f, env_percussion, 0, 0.7f);
-            break;
-        case 'h': bruit(s, t, 0.03f, volume * 0.25f, 0.95f, env_percussion, h, 0.3f); break;
-        default: break;
-        }
-    }
-    return t;
-}
-
-void normalise(piste& s, float crete)
-{
-    float m = 1e-6f;
-    for (size_t i = 0; i < s.g.size(); i++)
-        m = std::max({m, std::fabs(s.g[i]), std::fabs(s.d[i])});
-    const float k = crete / m;
-    for (size_t i = 0; i < s.g.size(); i++) {
-        s.g[i] *= k;
-        s.d[i] *= k;
-    }
 }

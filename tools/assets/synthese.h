@@ -1,5 +1,5 @@
-// Sound synthesis helpers: a stereo buffer, oscillators with envelopes, filtered noise,
-// and a tiny note-string reader so that a tune is a few readable lines.
+// Sound synthesis helpers for the effects: a stereo buffer, band-limited oscillators with
+// envelopes, filtered noise, and a tiny note-string reader for jingles.
 #pragma once
 #include "toile.h"  // the fixed generator
 
@@ -40,9 +40,3 @@ float frequence_note(const char* nom, int longueur);
 // (1 without ":n"), "-" a rest; returns the time after the last note.
 float partition(piste& s, const char* notes, float debut, float pas, onde o, float volume, enveloppe e,
                 float pan = 0, int transposition = 0);
-
-// A drum line, one character per step: k kick, s snare, h hat, '.' nothing.
-float batterie(piste& s, const char* motif, float debut, float pas, float volume, hasard& h);
-
-// Scales the whole sound so that its loudest sample reaches crete.
-void normalise(piste& s, float crete);

@@ -8,20 +8,21 @@
 #include <map>
 
 namespace {
-constexpr const char* fichier_ttf = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-std::map<int, TTF_Font*> polices;  // opened once per size
+constexpr const char* fichiers_polices[2] = {"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+                                              "/usr/share/fonts/opentype/bebas-neue/BebasNeue-Bold.otf"};
+std::map<std::pair<int, int>, TTF_Font*> polices;  // opened once per font and size
 
-TTF_Font* police_de(int taille)
+TTF_Font* police_de(int taille, police_texte p)
 {
-    auto it = polices.find(taille);
+    auto it = polices.find({taille, p});
     if (it != polices.end())
         return it->second;
-    TTF_Font* f = TTF_OpenFont(fichier_ttf, taille);
+    TTF_Font* f = TTF_OpenFont(fichiers_polices[p], taille);
     if (f == NULL) {
-        std::fprintf(stderr, "cannot open %s: %s\n", fichier_ttf, TTF_GetError());
+        std::fprintf(stderr, "cannot open %s: %s\n", fichiers_polices[p], TTF_GetError());
         std::exit(1);
     }
-    polices[taille] = f;
+    polices[{taille, p}] = f;
     return f;
 }
 
@@ -73,10 +74,10 @@ void ferme_texte()
     TTF_Quit();
 }
 
-toile masque_texte(const char* texte, int taille)
+toile masque_texte(const char* texte, int taille, police_texte police)
 {
     const SDL_Color blanc = {255, 255, 255, 0};
-    SDL_Surface* s = TTF_RenderUTF8_Blended(police_de(taille), texte, blanc);
+    SDL_Surface* s = TTF_RenderUTF8_Blended(police_de(taille, police), texte, blanc);
     if (s == NULL)
         return toile(1, 1);
     toile m(s->w, s->h);
@@ -95,16 +96,16 @@ toile masque_texte(const char* texte, int taille)
 
 style_texte style_simple(int taille, couleur c) { return {taille, c, c, 0, rgb(0, 0, 0), 0}; }
 
-int largeur_texte(const char* texte, int taille)
+int largeur_texte(const char* texte, int taille, police_texte police)
 {
     int l = 0, h = 0;
-    TTF_SizeUTF8(police_de(taille), texte, &l, &h);
+    TTF_SizeUTF8(police_de(taille, police), texte, &l, &h);
     return l;
 }
 
 void ecrit(toile& t, const char* texte, int x, int y, alignement a, const style_texte& s)
 {
-    const toile m = masque_texte(texte, s.taille);
+    const toile m = masque_texte(texte, s.taille, s.police);
     if (a == A_CENTRE)
         x -= m.l / 2;
     else if (a == A_DROITE)

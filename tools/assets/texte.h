@@ -1,5 +1,6 @@
-// Text for the pages, banners and labels, rendered with a real TrueType font
-// (DejaVu Sans Bold) through SDL_ttf and painted onto a canvas.
+// Text for the pages, banners and labels, rendered with real fonts through SDL_ttf and
+// painted onto a canvas: DejaVu Sans Bold for reading, Bebas Neue (tall, condensed
+// capitals in the arcade manner) for titles and prompts.
 #pragma once
 #include "toile.h"
 
@@ -7,8 +8,10 @@
 bool ouvre_texte();
 void ferme_texte();
 
+enum police_texte { P_CORPS, P_AFFICHAGE };
+
 // The text's coverage at the given pixel size, as a white canvas as large as the text.
-toile masque_texte(const char* texte, int taille);
+toile masque_texte(const char* texte, int taille, police_texte police = P_CORPS);
 
 enum alignement { A_GAUCHE, A_CENTRE, A_DROITE };
 
@@ -18,6 +21,7 @@ struct style_texte {
     int bord;            // width of the outline, 0 for none
     couleur teinte_bord;
     int ombre;           // drop-shadow offset, 0 for none
+    police_texte police = P_CORPS;
 };
 
 style_texte style_simple(int taille, couleur c);
@@ -26,4 +30,4 @@ style_texte style_simple(int taille, couleur c);
 void ecrit(toile& t, const char* texte, int x, int y, alignement a, const style_texte& s);
 
 // Width in pixels of the text at that size.
-int largeur_texte(const char* texte, int taille);
+int largeur_texte(const char* texte, int taille, police_texte police = P_CORPS);
