@@ -26,6 +26,15 @@ void abandonne_si_trop_long(Uint32 t, bool* abandon)
     }
 }
 
+void attend_niveau_gagne(const bilan* b, bool abandon, int images_cloture, int score_min, const char* pourquoi)
+{
+    EXPECT_FALSE(abandon) << "the boss was still alive after " << TEMPS_MAX << " ms";
+    EXPECT_EQ(b->statut, BILAN_GAGNE);
+    EXPECT_GE(b->score, score_min) << pourquoi;
+    EXPECT_LE(b->score, 9999);
+    EXPECT_EQ(images_cloture, 599);
+}
+
 void lit_attente(const scene* s, int* nb, bool* en_ordre)
 {
     Sint32 precedente = -1;

@@ -36,6 +36,12 @@ bool compte_cloture(const scene* s, int* images_cloture);
 // Gives the run up (Escape, once) when the stage time t is past TEMPS_MAX.
 void abandonne_si_trop_long(Uint32 t, bool* abandon);
 
+// A run cleared in cheat mode: not given up, won, its score at least `score_min` (`pourquoi`
+// says why) and within four digits, and 599 closing frames counted: of the 600, the first
+// follows the 100 ms pause after the boss's death, so its deadline has passed and it is the
+// one frame that does not wait.
+void attend_niveau_gagne(const bilan* b, bool abandon, int images_cloture, int score_min, const char* pourquoi);
+
 // Counts the pending enemies into *nb and clears *en_ordre if their times ever decrease.
 void lit_attente(const scene* s, int* nb, bool* en_ordre);
 
