@@ -2,6 +2,7 @@
 // clipped at every edge and cut from strips, and whole crowded scenes, with and without
 // the super shot in flight.
 #include "outils_moteur.h"
+#include "support/pixels.h"
 
 #include "memoire/suivi.h"
 #include "plateforme/horloge.h"
@@ -21,8 +22,7 @@ image_ecran copie_ecran()
     SDL_LockSurface(e);
     for (int y = 0; y < e->h; y++)
         for (int x = 0; x < e->w; x++)
-            copie[static_cast<size_t>(y) * e->w + x] =
-                *reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(e->pixels) + y * e->pitch + x * 4);
+            copie[static_cast<size_t>(y) * e->w + x] = lit_pixel(e, x, y);
     SDL_UnlockSurface(e);
     return copie;
 }
@@ -126,7 +126,7 @@ TEST_F(ClesRapides, UneImageAccelereeEstEncodeeDesLaFixationSansToucherLEcran)
     // Locked, the picture reads as it was drawn; unlocked, it draws the same.
     ASSERT_EQ(SDL_LockSurface(s), 0);
     ASSERT_NE(s->pixels, nullptr);
-    EXPECT_EQ(*reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + 50 * s->pitch + 100 * 4),
+    EXPECT_EQ(lit_pixel(s, 100, 50),
               couleur(static_cast<Uint8>(40 + 100 * 5 + 5), static_cast<Uint8>(60 + 50 * 3), 195));
     EXPECT_EQ(*reinterpret_cast<Uint32*>(s->pixels), couleur(0, 0, 0));
     SDL_UnlockSurface(s);

@@ -4,6 +4,7 @@
 #include "niveau/niveau.h"
 #include "support/clavier.h"
 #include "support/environnement.h"
+#include "support/pixels.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -45,9 +46,6 @@ protected:
 // The boss of the last cast built.
 ennemi* boss_test();
 
-
-// Whether every opaque pixel of `image` (or of its part `source`) is on the screen at (x, y).
-bool image_visible(SDL_Surface* image, int x, int y, const SDL_Rect* source = NULL);
 
 // Whether a chunk started on `canal` since the last call, which silences the channel.
 bool son_lance(int canal);

@@ -352,7 +352,7 @@ bool carre_noir(int x, int y)
     SDL_LockSurface(e);
     for (int j = y; j < y + 10; j++)
         for (int i = x; i < x + 10; i++)
-            if (*reinterpret_cast<Uint32*>(static_cast<Uint8*>(e->pixels) + j * e->pitch + i * 4) != noir)
+            if (lit_pixel(e, i, j) != noir)
                 noir_partout = false;
     SDL_UnlockSurface(e);
     return noir_partout;

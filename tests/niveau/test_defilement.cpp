@@ -23,7 +23,7 @@ SDL_Surface* rayures()
 Uint32 ligne_ecran(int y)
 {
     SDL_Surface* e = ecran_test();
-    return *reinterpret_cast<Uint32*>(static_cast<Uint8*>(e->pixels) + y * e->pitch + 320 * 4);
+    return lit_pixel(e, 320, y);
 }
 }  // namespace
 

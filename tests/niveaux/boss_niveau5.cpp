@@ -1,10 +1,8 @@
 // Stage 5's boss script: its 500 steps in order (pendulum, slow sets of star and rakes,
 // four swing-and-quick-set blocks, and the first 14 steps of a swing that the full table
 // cuts), and the loop that follows the cut swing straight back to the first step.
-#include "catalogue.h"
+#include "outils_distribution.h"
 
-#include "memoire/suivi.h"
-#include "moteur/ennemi.h"
 #include "niveaux/niveau5.h"
 
 #include <algorithm>
@@ -91,19 +89,15 @@ std::vector<pas_attendu> script_attendu()
     return v;
 }
 
-class BossNiveau5 : public ::testing::Test {
+class BossNiveau5 : public essai_distribution<distribution_niveau5> {
 protected:
     void SetUp() override
     {
-        r = catalogue();
-        ASSERT_NE(r, nullptr) << "the game folder's pictures and sounds are needed";
-        int nb = 0;
-        ennemi** cast = distribution_niveau5(r, &nb);
-        boss = cast[nb - 1];
+        essai_distribution::SetUp();
+        if (!HasFatalFailure())
+            boss = cast[nb - 1];
     }
-    void TearDown() override { libere_tout(); }
 
-    const ressources* r = NULL;
     ennemi* boss = NULL;
 };
 

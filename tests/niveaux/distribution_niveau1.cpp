@@ -1,10 +1,8 @@
 // Stage 1's cast: release order and times, a few bodies, and where each path pattern
 // takes its enemy and what it fires from there, checked by running the scripts frame by
 // frame as the scene does.
-#include "catalogue.h"
+#include "outils_distribution.h"
 
-#include "memoire/suivi.h"
-#include "moteur/ennemi.h"
 #include "niveaux/niveau1.h"
 
 #include <algorithm>
@@ -15,37 +13,7 @@ namespace {
 
 constexpr int SON_SALVE = 201;
 
-class DistributionNiveau1 : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        r = catalogue();
-        ASSERT_NE(r, nullptr) << "the game folder's pictures and sounds are needed";
-        cast = distribution_niveau1(r, &nb);
-    }
-    void TearDown() override { libere_tout(); }
-
-    // Runs n frames of e's script, moving its shots after each as the scene does when
-    // `tirs_mobiles`; otherwise every shot stays where it was fired.
-    static void avance(ennemi* e, int n, bool tirs_mobiles = false)
-    {
-        for (int i = 0; i < n; i++) {
-            execute_etape(e);
-            if (tirs_mobiles && e->corps->nb_tirs > 0)
-                deplace_tirs(e->corps);
-        }
-    }
-
-    static void attend_position(const ennemi* e, int x, int y, const char* quand)
-    {
-        EXPECT_EQ(e->corps->rect.x, x) << quand;
-        EXPECT_EQ(e->corps->rect.y, y) << quand;
-    }
-
-    const ressources* r = NULL;
-    ennemi** cast = NULL;
-    int nb = 0;
-};
+using DistributionNiveau1 = essai_distribution<distribution_niveau1>;
 
 TEST_F(DistributionNiveau1, FiftyNineEnemiesInReleaseOrderWithTheirTimes)
 {
@@ -89,27 +57,11 @@ TEST_F(DistributionNiveau1, BodiesComeFromTheirKind)
         {58, 120, 122, 110, 47, 250, 60, 2, 500, 55, 10, 82, 100, 96, 90, 207, &GOLGOTH},  // boss
     };
     for (const auto& c : corps) {
-        const ennemi* e = cast[c.numero];
-        const vaisseau* v = e->corps;
         SCOPED_TRACE("#" + std::to_string(c.numero));
-        EXPECT_EQ(e->images[0], image(r, c.image));
-        EXPECT_EQ(e->images[1], image(r, c.image));
-        EXPECT_EQ(e->image_touche, image(r, c.image_touche));
-        EXPECT_EQ(v->rect.w, c.l);
-        EXPECT_EQ(v->rect.h, c.h);
-        EXPECT_EQ(v->vie, c.vie);
-        EXPECT_EQ(v->capacite_tirs, c.capacite);
-        EXPECT_EQ(v->polarite, c.polarite);
-        EXPECT_EQ(e->points, c.points);
-        EXPECT_EQ(v->rayon_x, c.rayon_x);
-        EXPECT_EQ(v->rayon_y, c.rayon_y);
-        EXPECT_EQ(v->image_explosion, image(r, c.explosion));
-        EXPECT_EQ(v->nb_phases, 12);
-        EXPECT_EQ(v->duree_phase, c.duree_phase);
-        EXPECT_EQ(e->largeur_explosion, c.largeur_explosion);
-        EXPECT_EQ(e->hauteur_explosion, c.hauteur_explosion);
-        EXPECT_EQ(v->son_destruction, son(r, c.son_destruction));
-        EXPECT_EQ(e->nom, c.nom);
+        attend_corps(r, cast[c.numero],
+                     {c.image, c.image, c.image_touche, c.l, c.h, c.vie, c.capacite, c.polarite, c.points, c.rayon_x,
+                      c.rayon_y, c.explosion, c.duree_phase, c.largeur_explosion, c.hauteur_explosion,
+                      c.son_destruction, c.nom});
     }
 }
 

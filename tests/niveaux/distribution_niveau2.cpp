@@ -1,10 +1,8 @@
 // Stage 2's cast: the 27 waves' release order and times, the kinds' bodies, and where the
 // paths take each pattern and what it fires from there, checked by running the scripts
 // frame by frame as the scene does.
-#include "catalogue.h"
+#include "outils_distribution.h"
 
-#include "memoire/suivi.h"
-#include "moteur/ennemi.h"
 #include "niveaux/niveau2.h"
 
 #include <gtest/gtest.h>
@@ -15,39 +13,8 @@ namespace {
 
 constexpr int SON_SALVE = 202;
 
-class DistributionNiveau2 : public ::testing::Test {
+class DistributionNiveau2 : public essai_distribution<distribution_niveau2> {
 protected:
-    void SetUp() override
-    {
-        r = catalogue();
-        ASSERT_NE(r, nullptr) << "the game folder's pictures and sounds are needed";
-        cast = distribution_niveau2(r, &nb);
-    }
-    void TearDown() override { libere_tout(); }
-
-    static void avance(ennemi* e, int n, bool tirs_mobiles = false)
-    {
-        for (int i = 0; i < n; i++) {
-            execute_etape(e);
-            if (tirs_mobiles && e->corps->nb_tirs > 0)
-                deplace_tirs(e->corps);
-        }
-    }
-
-    static void attend_position(const ennemi* e, int x, int y, const char* quand)
-    {
-        EXPECT_EQ(e->corps->rect.x, x) << quand;
-        EXPECT_EQ(e->corps->rect.y, y) << quand;
-    }
-
-    static int nb_etapes(const ennemi* e)
-    {
-        int n = 0;
-        while (n < NB_ETAPES && e->etapes[n] != NULL)
-            n++;
-        return n;
-    }
-
     static int nb_modeles(const etape* s)
     {
         int n = 0;
@@ -55,10 +22,6 @@ protected:
             n++;
         return n;
     }
-
-    const ressources* r = NULL;
-    ennemi** cast = NULL;
-    int nb = 0;
 };
 
 // The waves as (enemies, first time, ms between two of them), in release order.
@@ -154,28 +117,13 @@ TEST_F(DistributionNiveau2, BodiesComeFromTheirKind)
     };
     for (const auto& c : corps) {
         const ennemi* e = cast[c.numero];
-        const vaisseau* v = e->corps;
         SCOPED_TRACE("#" + std::to_string(c.numero));
-        EXPECT_EQ(e->images[0], image(r, c.image));
-        EXPECT_EQ(e->images[1], image(r, c.image2));
-        EXPECT_EQ(e->image_touche, image(r, c.image_touche));
+        attend_corps(r, e,
+                     {c.image, c.image2, c.image_touche, c.l, c.h, c.vie, c.capacite, c.polarite, c.points, c.rayon_x,
+                      c.rayon_y, c.explosion, c.duree_phase, c.largeur_explosion, c.hauteur_explosion,
+                      c.son_destruction, c.nom});
         EXPECT_EQ(e->seuil_anim, c.seuil);
         EXPECT_EQ(e->periode_anim, c.periode);
-        EXPECT_EQ(v->rect.w, c.l);
-        EXPECT_EQ(v->rect.h, c.h);
-        EXPECT_EQ(v->vie, c.vie);
-        EXPECT_EQ(v->capacite_tirs, c.capacite);
-        EXPECT_EQ(v->polarite, c.polarite);
-        EXPECT_EQ(e->points, c.points);
-        EXPECT_EQ(v->rayon_x, c.rayon_x);
-        EXPECT_EQ(v->rayon_y, c.rayon_y);
-        EXPECT_EQ(v->image_explosion, image(r, c.explosion));
-        EXPECT_EQ(v->nb_phases, 12);
-        EXPECT_EQ(v->duree_phase, c.duree_phase);
-        EXPECT_EQ(e->largeur_explosion, c.largeur_explosion);
-        EXPECT_EQ(e->hauteur_explosion, c.hauteur_explosion);
-        EXPECT_EQ(v->son_destruction, son(r, c.son_destruction));
-        EXPECT_EQ(e->nom, c.nom);
     }
 
     // Each enemy is of the kind its wave says, told by its body picture.

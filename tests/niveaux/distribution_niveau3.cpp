@@ -1,11 +1,9 @@
 // Stage 3's cast: release order and times, the bodies of every kind, and where each path
 // takes its enemy and what it fires from there, checked by running the scripts frame by
 // frame as the scene does.
-#include "catalogue.h"
+#include "outils_distribution.h"
 
-#include "memoire/suivi.h"
 #include "moteur/collision.h"
-#include "moteur/ennemi.h"
 #include "niveaux/niveau3.h"
 
 #include <gtest/gtest.h>
@@ -17,33 +15,8 @@ namespace {
 constexpr int SON_SALVE = 202;
 constexpr int SON_SALVE_BOSS = 201;
 
-class DistributionNiveau3 : public ::testing::Test {
+class DistributionNiveau3 : public essai_distribution<distribution_niveau3> {
 protected:
-    void SetUp() override
-    {
-        r = catalogue();
-        ASSERT_NE(r, nullptr) << "the game folder's pictures and sounds are needed";
-        cast = distribution_niveau3(r, &nb);
-    }
-    void TearDown() override { libere_tout(); }
-
-    // Runs n frames of e's script, moving its shots after each as the scene does when
-    // `tirs_mobiles`; otherwise every shot stays where it was fired.
-    static void avance(ennemi* e, int n, bool tirs_mobiles = false)
-    {
-        for (int i = 0; i < n; i++) {
-            execute_etape(e);
-            if (tirs_mobiles && e->corps->nb_tirs > 0)
-                deplace_tirs(e->corps);
-        }
-    }
-
-    static void attend_position(const ennemi* e, int x, int y, const char* quand)
-    {
-        EXPECT_EQ(e->corps->rect.x, x) << quand;
-        EXPECT_EQ(e->corps->rect.y, y) << quand;
-    }
-
     static bool parti(const ennemi* e) { return e->corps->phase_explosion == e->corps->nb_phases + 1; }
 
     // The templates of a step, in slot order.
@@ -54,18 +27,6 @@ protected:
             v.push_back(s->tirs[i]);
         return v;
     }
-
-    static int nb_etapes(const ennemi* e)
-    {
-        int n = 0;
-        while (n < NB_ETAPES && e->etapes[n] != NULL)
-            n++;
-        return n;
-    }
-
-    const ressources* r = NULL;
-    ennemi** cast = NULL;
-    int nb = 0;
 };
 
 TEST_F(DistributionNiveau3, SixtySixEnemiesInReleaseOrderWithTheirTimes)
@@ -142,28 +103,12 @@ TEST_F(DistributionNiveau3, BodiesComeFromTheirKind)
     };
     for (const auto& c : corps) {
         const ennemi* e = cast[c.numero];
-        const vaisseau* v = e->corps;
         SCOPED_TRACE("#" + std::to_string(c.numero));
-        EXPECT_EQ(e->images[0], image(r, c.image));
-        EXPECT_EQ(e->images[1], image(r, c.image2));
-        EXPECT_EQ(e->image_touche, image(r, c.image_touche));
+        attend_corps(r, e,
+                     {c.image, c.image2, c.image_touche, c.l, c.h, c.vie, c.capacite, c.polarite, c.points, c.rayon_x,
+                      c.rayon_y, c.explosion, c.duree_phase, c.largeur_explosion, c.hauteur_explosion, 207, c.nom});
         EXPECT_EQ(e->seuil_anim, 10);
         EXPECT_EQ(e->periode_anim, 20);
-        EXPECT_EQ(v->rect.w, c.l);
-        EXPECT_EQ(v->rect.h, c.h);
-        EXPECT_EQ(v->vie, c.vie);
-        EXPECT_EQ(v->capacite_tirs, c.capacite);
-        EXPECT_EQ(v->polarite, c.polarite);
-        EXPECT_EQ(e->points, c.points);
-        EXPECT_EQ(v->rayon_x, c.rayon_x);
-        EXPECT_EQ(v->rayon_y, c.rayon_y);
-        EXPECT_EQ(v->image_explosion, image(r, c.explosion));
-        EXPECT_EQ(v->nb_phases, 12);
-        EXPECT_EQ(v->duree_phase, c.duree_phase);
-        EXPECT_EQ(e->largeur_explosion, c.largeur_explosion);
-        EXPECT_EQ(e->hauteur_explosion, c.hauteur_explosion);
-        EXPECT_EQ(v->son_destruction, son(r, 207));
-        EXPECT_EQ(e->nom, c.nom);
     }
 }
 

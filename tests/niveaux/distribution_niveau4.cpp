@@ -2,11 +2,9 @@
 // the random heights of the white butterflies, where the paths of drones, gunships, turrets
 // and mid-bosses take them and what they fire from there (run frame by frame as the scene
 // does), the decoy and the boss.
-#include "catalogue.h"
+#include "outils_distribution.h"
 #include "support/environnement.h"
 
-#include "memoire/suivi.h"
-#include "moteur/ennemi.h"
 #include "moteur/scene.h"
 #include "niveau/joueur.h"
 #include "niveaux/hasard.h"
@@ -56,37 +54,8 @@ int ligne(int numero)
 // Index in the cast of enemy j of row i of the wave on line k.
 int indice(int k, int rang, int j) { return debut_vague(k) + (VAGUES[k].rangs - 1 - rang) * VAGUES[k].par_rang + j; }
 
-class DistributionNiveau4 : public ::testing::Test {
+class DistributionNiveau4 : public essai_distribution<distribution_niveau4> {
 protected:
-    void SetUp() override
-    {
-        r = catalogue();
-        ASSERT_NE(r, nullptr) << "the game folder's pictures and sounds are needed";
-        cast = distribution_niveau4(r, &nb);
-    }
-    void TearDown() override { libere_tout(); }
-
-    // Runs n frames of e's script, moving its shots after each when `tirs_mobiles`.
-    static void avance(ennemi* e, int n, bool tirs_mobiles = false)
-    {
-        for (int i = 0; i < n; i++) {
-            execute_etape(e);
-            if (tirs_mobiles && e->corps->nb_tirs > 0)
-                deplace_tirs(e->corps);
-        }
-    }
-    static int nb_etapes(const ennemi* e)
-    {
-        int n = 0;
-        while (n < NB_ETAPES && e->etapes[n] != NULL)
-            n++;
-        return n;
-    }
-    static void attend_position(const ennemi* e, int x, int y, const char* quand)
-    {
-        EXPECT_EQ(e->corps->rect.x, x) << quand;
-        EXPECT_EQ(e->corps->rect.y, y) << quand;
-    }
     // The shot templates of step s, checked against a start and velocities.
     void attend_volee(const etape* s, int genre, int image1, int taille, const int (*departs)[2], int nb_departs,
                       const int (*vitesses)[2], int nb, int son_attendu)
@@ -106,10 +75,6 @@ protected:
         }
         EXPECT_EQ(s->tirs[nb], nullptr);
     }
-
-    const ressources* r = NULL;
-    ennemi** cast = NULL;
-    int nb = 0;
 };
 
 TEST_F(DistributionNiveau4, TwoThousandSevenHundredEightyEnemiesInReleaseOrder)
@@ -160,26 +125,11 @@ TEST_F(DistributionNiveau4, BodiesComeFromTheirKind)
     };
     for (const auto& c : corps) {
         const ennemi* e = cast[c.numero];
-        const vaisseau* v = e->corps;
         SCOPED_TRACE("#" + std::to_string(c.numero));
-        EXPECT_EQ(e->images[0], image(r, c.image));
-        EXPECT_EQ(e->images[1], image(r, c.image2));
-        EXPECT_EQ(e->image_touche, image(r, c.image_touche));
-        EXPECT_EQ(v->rect.w, c.l);
-        EXPECT_EQ(v->rect.h, c.h);
-        EXPECT_EQ(v->vie, c.vie);
-        EXPECT_EQ(v->capacite_tirs, c.capacite);
-        EXPECT_EQ(v->polarite, c.polarite);
-        EXPECT_EQ(e->points, c.points);
-        EXPECT_EQ(v->rayon_x, c.rayon_x);
-        EXPECT_EQ(v->rayon_y, c.rayon_y);
-        EXPECT_EQ(v->image_explosion, image(r, c.explosion));
-        EXPECT_EQ(v->nb_phases, 12);
-        EXPECT_EQ(v->duree_phase, c.duree_phase);
-        EXPECT_EQ(e->largeur_explosion, c.largeur_explosion);
-        EXPECT_EQ(e->hauteur_explosion, c.largeur_explosion * 15 / 16);
-        EXPECT_EQ(v->son_destruction, son(r, c.son_destruction));
-        EXPECT_EQ(e->nom, c.nom);
+        attend_corps(r, e,
+                     {c.image, c.image2, c.image_touche, c.l, c.h, c.vie, c.capacite, c.polarite, c.points, c.rayon_x,
+                      c.rayon_y, c.explosion, c.duree_phase, c.largeur_explosion, c.largeur_explosion * 15 / 16,
+                      c.son_destruction, c.nom});
         EXPECT_EQ(e->mode_script, c.mode);
         EXPECT_EQ(e->seuil_anim, c.seuil);
         EXPECT_EQ(e->periode_anim, c.periode);

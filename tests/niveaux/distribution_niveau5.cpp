@@ -1,10 +1,8 @@
 // Stage 5's cast: its size, its release order and times, the random columns and heights
 // within their ranges and new on every build, where the single enemies stop and what they
 // fire from there, run frame by frame as the scene runs them.
-#include "catalogue.h"
+#include "outils_distribution.h"
 
-#include "memoire/suivi.h"
-#include "moteur/ennemi.h"
 #include "niveaux/niveau5.h"
 
 #include <algorithm>
@@ -18,31 +16,8 @@ constexpr int NB = 2728;
 constexpr int SON_TIR = 202;
 constexpr int SON_TIR_LOURD = 201;
 
-class DistributionNiveau5 : public ::testing::Test {
+class DistributionNiveau5 : public essai_distribution<distribution_niveau5> {
 protected:
-    void SetUp() override
-    {
-        r = catalogue();
-        ASSERT_NE(r, nullptr) << "the game folder's pictures and sounds are needed";
-        cast = distribution_niveau5(r, &nb);
-    }
-    void TearDown() override { libere_tout(); }
-
-    static void avance(ennemi* e, int n, bool tirs_mobiles = false)
-    {
-        for (int i = 0; i < n; i++) {
-            execute_etape(e);
-            if (tirs_mobiles && e->corps->nb_tirs > 0)
-                deplace_tirs(e->corps);
-        }
-    }
-
-    static void attend_position(const ennemi* e, int x, int y, const char* quand)
-    {
-        EXPECT_EQ(e->corps->rect.x, x) << quand;
-        EXPECT_EQ(e->corps->rect.y, y) << quand;
-    }
-
     // The templates of a step, as (x, y, dx, dy, genre) rows.
     static std::vector<std::vector<int>> modeles(const etape* s)
     {
@@ -53,10 +28,6 @@ protected:
         }
         return v;
     }
-
-    const ressources* r = NULL;
-    ennemi** cast = NULL;
-    int nb = 0;
 };
 
 // The waves by release number: their first and last enemies and the times of their rows.

@@ -1,10 +1,8 @@
 // The final stage's cast: 961 enemies in time order with the boss last, the cats' random
 // places inside their ranges and drawn anew on a replay, the kinds' bodies, and the boss's
 // run-once script checked frame by frame as the scene runs it.
-#include "catalogue.h"
+#include "outils_distribution.h"
 
-#include "memoire/suivi.h"
-#include "moteur/ennemi.h"
 #include "niveaux/hasard.h"
 #include "niveaux/niveau_final.h"
 
@@ -23,21 +21,12 @@ struct place {
     bool operator==(const place& o) const { return x == o.x && y == o.y; }
 };
 
-class DistributionNiveauFinal : public ::testing::Test {
+class DistributionNiveauFinal : public essai_distribution<distribution_niveau_final> {
 protected:
     void SetUp() override
     {
-        r = catalogue();
-        ASSERT_NE(r, nullptr) << "the game folder's pictures and sounds are needed";
         hasard_recommence();
-        cast = distribution_niveau_final(r, &nb);
-    }
-    void TearDown() override { libere_tout(); }
-
-    static void avance(ennemi* e, int n)
-    {
-        for (int i = 0; i < n; i++)
-            execute_etape(e);
+        essai_distribution::SetUp();
     }
 
     std::vector<place> places_des_chats() const
@@ -47,10 +36,6 @@ protected:
             p.push_back({cast[i]->corps->rect.x, cast[i]->corps->rect.y});
         return p;
     }
-
-    const ressources* r = NULL;
-    ennemi** cast = NULL;
-    int nb = 0;
 };
 
 TEST_F(DistributionNiveauFinal, NineHundredSixtyOneEnemiesInTimeOrderWithTheBossLast)
@@ -88,28 +73,13 @@ TEST_F(DistributionNiveauFinal, BodiesComeFromTheirKind)
     };
     for (const auto& c : corps) {
         const ennemi* e = cast[c.numero];
-        const vaisseau* v = e->corps;
         SCOPED_TRACE("#" + std::to_string(c.numero));
-        EXPECT_EQ(e->images[0], image(r, c.image));
-        EXPECT_EQ(e->images[1], image(r, c.image2));
-        EXPECT_EQ(e->image_touche, image(r, c.image_touche));
+        attend_corps(r, e,
+                     {c.image, c.image2, c.image_touche, c.l, c.h, c.vie, c.capacite, c.polarite, c.points,
+                      c.rayon != 0 ? c.rayon : 44, c.rayon != 0 ? c.rayon : 60, c.explosion, 50, c.largeur_explosion,
+                      c.hauteur_explosion, 207, c.nom});
         EXPECT_EQ(e->seuil_anim, c.seuil);
         EXPECT_EQ(e->periode_anim, c.periode);
-        EXPECT_EQ(v->rect.w, c.l);
-        EXPECT_EQ(v->rect.h, c.h);
-        EXPECT_EQ(v->vie, c.vie);
-        EXPECT_EQ(v->capacite_tirs, c.capacite);
-        EXPECT_EQ(v->polarite, c.polarite);
-        EXPECT_EQ(e->points, c.points);
-        EXPECT_EQ(v->rayon_x, c.rayon != 0 ? c.rayon : 44);
-        EXPECT_EQ(v->rayon_y, c.rayon != 0 ? c.rayon : 60);
-        EXPECT_EQ(v->image_explosion, image(r, c.explosion));
-        EXPECT_EQ(v->nb_phases, 12);
-        EXPECT_EQ(v->duree_phase, 50);
-        EXPECT_EQ(e->largeur_explosion, c.largeur_explosion);
-        EXPECT_EQ(e->hauteur_explosion, c.hauteur_explosion);
-        EXPECT_EQ(v->son_destruction, son(r, 207));
-        EXPECT_EQ(e->nom, c.nom);
         EXPECT_EQ(e->mode_script, SCRIPT_UNE_FOIS);
     }
 }

@@ -1,10 +1,8 @@
 // Stage 1's fans fly whole: every heavy's fan leaves with all its shots (15 for the first
 // pair, 7 for the second) and the boss's with 11, and a heavy's slots are never the limit:
 // at most 24 of its 30, or 14 of its 21, shots are in flight at once.
-#include "catalogue.h"
+#include "outils_distribution.h"
 
-#include "memoire/suivi.h"
-#include "moteur/ennemi.h"
 #include "niveaux/niveau1.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +10,15 @@
 
 namespace {
 
-class EventailsNiveau1 : public ::testing::Test {
+class EventailsNiveau1 : public essai_distribution<distribution_niveau1> {
 protected:
     void SetUp() override
     {
-        r = catalogue();
-        ASSERT_NE(r, nullptr) << "the game folder's pictures and sounds are needed";
-        cast = distribution_niveau1(r, &nb);
-        ASSERT_EQ(nb, 59);
+        essai_distribution::SetUp();
+        if (!HasFatalFailure()) {
+            ASSERT_EQ(nb, 59);
+        }
     }
-    void TearDown() override { libere_tout(); }
-
-    const ressources* r = NULL;
-    ennemi** cast = NULL;
-    int nb = 0;
 };
 
 // Runs e's script to its end (or `images` frames) as the scene does, moving its shots each

@@ -1,12 +1,9 @@
 // Stage 1 played to its end through the player's inputs by the autopilot, on the virtual
 // clock: cleared in cheat mode with its closing sequence, lost in normal mode; either way
 // everything the stage built is released when it returns.
-#include "catalogue.h"
-#include "support/clavier.h"
+#include "partie_suivie.h"
 #include "support/environnement.h"
-#include "support/pilote_auto.h"
 
-#include "memoire/suivi.h"
 #include "niveaux/niveau1.h"
 #include "plateforme/horloge.h"
 
@@ -15,11 +12,6 @@
 
 namespace {
 
-constexpr int PERIODE_IMAGE = 13;
-constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
-constexpr Uint32 TEMPS_MAX = 400000;    // stage time after which a run is given up (Escape)
-
-const ressources* R = NULL;
 int images_cloture = 0;
 int derniere_vie = -1;
 bool abandon = false;
@@ -30,13 +22,9 @@ void observe()
     const scene* s = niveau_scene_en_cours();
     if (s == NULL)
         return;
-    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI))
-        images_cloture++;
+    compte_cloture(s, &images_cloture);
     derniere_vie = s->joueur->vie;
-    if (!abandon && horloge_ms() - s->debut > TEMPS_MAX) {
-        presse_touche(SDLK_ESCAPE);
-        abandon = true;
-    }
+    abandonne_si_trop_long(horloge_ms() - s->debut, &abandon);
 }
 
 bilan* joue(int mode, bool perdre)
@@ -44,40 +32,17 @@ bilan* joue(int mode, bool perdre)
     images_cloture = 0;
     derniere_vie = -1;
     abandon = false;
-    pilote_demarre({parametres_niveau1().index_boss, perdre, observe});
-    bilan* b = niveau1(ecran_test(), mode, PERIODE_IMAGE, R);
-    pilote_arrete();
-    return b;
+    return joue_pilote({parametres_niveau1().index_boss, perdre, observe},
+                       [&] { return niveau1(ecran_test(), mode, PERIODE_IMAGE, catalogue()); });
 }
 
-void attend_tout_libere()
-{
-    EXPECT_EQ(blocs_suivis, nullptr);
-    EXPECT_EQ(images_suivies, nullptr);
-    EXPECT_EQ(polices_suivies, nullptr);
-    EXPECT_EQ(niveau_scene_en_cours(), nullptr);
-}
-
-class PartieNiveau1 : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        R = catalogue();
-        ASSERT_NE(R, nullptr) << "the game folder's pictures and sounds are needed";
-    }
-};
+using PartieNiveau1 = essai_partie;
 
 TEST_F(PartieNiveau1, AutopilotClearsTheStageInCheatMode)
 {
     bilan* b = joue(2, false);
     ASSERT_NE(b, nullptr);
-    EXPECT_FALSE(abandon) << "the boss was still alive after " << TEMPS_MAX << " ms";
-    EXPECT_EQ(b->statut, BILAN_GAGNE);
-    EXPECT_GE(b->score, 500) << "the boss's points are in the score";
-    EXPECT_LE(b->score, 9999);
-    // 600 closing frames; the first follows the 100 ms pause after the boss's death, so its
-    // deadline has passed and it is the one frame that does not wait.
-    EXPECT_EQ(images_cloture, 599);
+    attend_niveau_gagne(b, abandon, images_cloture, 500, "the boss's points are in the score");
     attend_tout_libere();
     std::free(b);
 }

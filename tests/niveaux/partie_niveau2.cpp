@@ -2,12 +2,9 @@
 // enemy leaves the pending list at its time (equal times in the same frame), the white copies
 // give way to the boss without exploding or scoring even when damaged, and the stage ends
 // cleared with its closing sequence, the carried score grown, and everything released.
-#include "catalogue.h"
-#include "support/clavier.h"
+#include "partie_suivie.h"
 #include "support/environnement.h"
-#include "support/pilote_auto.h"
 
-#include "memoire/suivi.h"
 #include "niveaux/niveau2.h"
 #include "plateforme/horloge.h"
 
@@ -18,16 +15,11 @@
 
 namespace {
 
-constexpr int PERIODE_IMAGE = 13;
-constexpr int SLOT_VAISSEAU_FINI = 24;
-constexpr Uint32 TEMPS_MAX = 400000;
 constexpr int SCORE_APPORTE = 1234;
 constexpr int NB = 203;
 constexpr int BOSS = 202;
 constexpr int COPIES[2] = {200, 201};
 constexpr int VIE_ENTAMEE = 4000;
-
-const ressources* R = NULL;
 
 // What one run saw, frame by frame.
 struct observations {
@@ -56,8 +48,7 @@ void observe()
     if (s == NULL)
         return;
     o.images++;
-    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI))
-        o.images_cloture++;
+    compte_cloture(s, &o.images_cloture);
     // Called from the frame's closing wait, once the clock has moved on: the frame started
     // where the previous wait ended.
     const Uint32 t = horloge_ms() - s->debut;
@@ -89,34 +80,20 @@ void observe()
     }
     o.score_precedent = s->score;
     o.vivants_precedents = s->nb_vivants;
-    if (!o.abandon && t > TEMPS_MAX) {
-        presse_touche(SDLK_ESCAPE);
-        o.abandon = true;
-    }
+    abandonne_si_trop_long(t, &o.abandon);
 }
 
-class PartieNiveau2 : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        R = catalogue();
-        ASSERT_NE(R, nullptr) << "the game folder's pictures and sounds are needed";
-    }
-};
+using PartieNiveau2 = essai_partie;
 
 TEST_F(PartieNiveau2, AutopilotClearsTheStageInCheatMode)
 {
     o = observations{};
-    pilote_demarre({parametres_niveau2().index_boss, false, observe});
-    bilan* b = niveau2(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, R);
-    pilote_arrete();
+    bilan* b = joue_pilote({parametres_niveau2().index_boss, false, observe},
+                           [] { return niveau2(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, catalogue()); });
     ASSERT_NE(b, nullptr);
 
-    EXPECT_FALSE(o.abandon) << "the boss was still alive after " << TEMPS_MAX << " ms";
-    EXPECT_EQ(b->statut, BILAN_GAGNE);
-    EXPECT_GE(b->score, SCORE_APPORTE + 500) << "the carried score, grown by the boss's points at least";
-    EXPECT_LE(b->score, 9999);
-    EXPECT_EQ(o.images_cloture, 599);
+    attend_niveau_gagne(b, o.abandon, o.images_cloture, SCORE_APPORTE + 500,
+                        "the carried score, grown by the boss's points at least");
 
     // Release: each enemy in the first frame that starts at or after its time; so equal
     // times leave in the same frame, and a later time in a later one.
@@ -146,10 +123,7 @@ TEST_F(PartieNiveau2, AutopilotClearsTheStageInCheatMode)
     EXPECT_EQ(o.score_apres, o.score_avant) << "nor scoring";
     EXPECT_EQ(o.vivants_apres, o.vivants_avant + 1) << "the live count only gains the boss";
 
-    EXPECT_EQ(blocs_suivis, nullptr);
-    EXPECT_EQ(images_suivies, nullptr);
-    EXPECT_EQ(polices_suivies, nullptr);
-    EXPECT_EQ(niveau_scene_en_cours(), nullptr);
+    attend_tout_libere();
     std::free(b);
 }
 

@@ -2,10 +2,9 @@
 // in cheat mode with the score carried in, every enemy released in the frame its time comes;
 // and the boss's entry, where the decoy vanishes without explosion or score unless it was
 // destroyed before, in which case it exploded and scored like any enemy.
-#include "catalogue.h"
+#include "partie_suivie.h"
 #include "support/clavier.h"
 #include "support/environnement.h"
-#include "support/pilote_auto.h"
 
 #include "memoire/suivi.h"
 #include "niveaux/niveau3.h"
@@ -18,14 +17,9 @@
 
 namespace {
 
-constexpr int PERIODE_IMAGE = 13;
-constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
 constexpr int SLOT_TIR_JOUEUR = 13;
-constexpr Uint32 TEMPS_MAX = 400000;    // stage time after which a run is given up (Escape)
 constexpr int LEURRE = 64;
 constexpr int BOSS = 65;
-
-const ressources* R = NULL;
 
 // What a run sees after each of its waits.
 struct suivi_partie {
@@ -42,37 +36,24 @@ void observe()
     const scene* s = niveau_scene_en_cours();
     if (s == NULL)
         return;
-    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI)) {
-        suivi->images_cloture++;
+    if (compte_cloture(s, &suivi->images_cloture))
         return;
-    }
     const Uint32 t = horloge_ms() - s->debut;
     suivi->temps.push_back(t);
     suivi->sortis.push_back(s->nb_sortis);
     if (suivi->regarde)
         suivi->regarde(s, t);
-    if (!suivi->abandon && t > TEMPS_MAX && t < 0x80000000u) {
-        presse_touche(SDLK_ESCAPE);
-        suivi->abandon = true;
-    }
+    if (t < 0x80000000u)
+        abandonne_si_trop_long(t, &suivi->abandon);
 }
 
 bilan* joue(int mode, int score, suivi_partie* p)
 {
     suivi = p;
-    pilote_demarre({parametres_niveau3().index_boss, false, observe});
-    bilan* b = niveau3(ecran_test(), mode, score, PERIODE_IMAGE, R);
-    pilote_arrete();
+    bilan* b = joue_pilote({parametres_niveau3().index_boss, false, observe},
+                           [&] { return niveau3(ecran_test(), mode, score, PERIODE_IMAGE, catalogue()); });
     suivi = NULL;
     return b;
-}
-
-void attend_tout_libere()
-{
-    EXPECT_EQ(blocs_suivis, nullptr);
-    EXPECT_EQ(images_suivies, nullptr);
-    EXPECT_EQ(polices_suivies, nullptr);
-    EXPECT_EQ(niveau_scene_en_cours(), nullptr);
 }
 
 // Puts a shot of the player's on the middle of e's body, to hit it in the next frame;
@@ -82,7 +63,7 @@ void tire_sur(const scene* s, const ennemi* e, int genre)
     const SDL_Rect& c = e->corps->rect;
     tir t = {};
     t.rect = cree_rect(c.x + c.w / 2 - 4, c.y + c.h / 2 - 4, 8, 8);
-    t.image1 = t.image2 = image(R, SLOT_TIR_JOUEUR);
+    t.image1 = t.image2 = image(catalogue(), SLOT_TIR_JOUEUR);
     t.genre = genre;
     t.dy = -8;
     ajoute_tir(s->joueur, &t);
@@ -96,34 +77,21 @@ int entrees_occupees(const scene* s)
     return n;
 }
 
-class PartieNiveau3 : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        R = catalogue();
-        ASSERT_NE(R, nullptr) << "the game folder's pictures and sounds are needed";
-    }
-};
+using PartieNiveau3 = essai_partie;
 
 TEST_F(PartieNiveau3, AutopilotClearsTheStageInCheatModeWithTheScoreCarriedIn)
 {
     suivi_partie p;
     bilan* b = joue(2, 1234, &p);
     ASSERT_NE(b, nullptr);
-    EXPECT_FALSE(p.abandon) << "the boss was still alive after " << TEMPS_MAX << " ms";
-    EXPECT_EQ(b->statut, BILAN_GAGNE);
-    EXPECT_GE(b->score, 1234 + 500) << "the carried score, the boss's points and more";
-    EXPECT_LE(b->score, 9999);
-    // 600 closing frames; the first follows the 100 ms pause after the boss's death, so its
-    // deadline has passed and it is the one frame that does not wait.
-    EXPECT_EQ(p.images_cloture, 599);
+    attend_niveau_gagne(b, p.abandon, p.images_cloture, 1234 + 500, "the carried score, the boss's points and more");
     attend_tout_libere();
     std::free(b);
 
     // Each enemy left the pending list in the first frame that began at or after its time: the
     // clock stands still within a frame, so a frame begins at the time of the wait before it.
     int nb = 0;
-    ennemi** cast = distribution_niveau3(R, &nb);
+    ennemi** cast = distribution_niveau3(catalogue(), &nb);
     std::vector<int> image_de(nb, -1);
     for (size_t k = 2; k < p.sortis.size(); k++)
         for (int i = p.sortis[k - 1]; i < p.sortis[k] && i < nb; i++)

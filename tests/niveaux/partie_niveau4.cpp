@@ -2,32 +2,24 @@
 // in cheat mode with its closing sequence, the pending list in release order when play
 // starts, the second background brought by the boss music (which waits for the stage music
 // even past the warning), and everything the stage built released when it returns.
-#include "catalogue.h"
+#include "partie_suivie.h"
 #include "support/clavier.h"
 #include "support/environnement.h"
-#include "support/pilote_auto.h"
 
-#include "memoire/suivi.h"
 #include "niveaux/niveau4.h"
 #include "plateforme/horloge.h"
 
 #include <SDL_mixer.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
 
-constexpr int PERIODE_IMAGE = 13;
-constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
-constexpr Uint32 TEMPS_MAX = 400000;    // stage time after which a run is given up (Escape)
 constexpr Uint32 FIN_ALERTE = 171000;   // the warning is over; the boss music may start
 constexpr Uint32 FIN_MUSIQUE = 174000;  // where the test lets the stage music end
 constexpr int SCORE_APPORTE = 1234;
 constexpr long PIC_MEMOIRE_KO = 96 * 1024;  // the game's whole process, catalogue included
-
-const ressources* R = NULL;
 
 // What the stage's background routine was asked, and what it answered, frame by frame.
 struct fond_vu {
@@ -61,22 +53,14 @@ void observe()
     const scene* s = niveau_scene_en_cours();
     if (s == NULL || ++v.appels < 2)  // the first wait is the title card's hold
         return;
-    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI)) {
-        v.images_cloture++;
+    if (compte_cloture(s, &v.images_cloture))
         return;
-    }
     const Uint32 t = horloge_ms() - s->debut;
     if (v.appels == 2) {
         // The stage music is held: as far as the stage can tell, it plays until the test ends it.
         Mix_PauseMusic();
         v.attente_en_ordre = true;
-        int precedent = -1;
-        for (const cellule* c = s->attente->tete; c != NULL; c = c->suivant) {
-            const int apparition = static_cast<const ennemi*>(c->valeur)->apparition;
-            v.attente_en_ordre = v.attente_en_ordre && apparition >= precedent;
-            precedent = apparition;
-            v.en_attente++;
-        }
+        lit_attente(s, &v.en_attente, &v.attente_en_ordre);
     }
     if (t >= FIN_ALERTE + PERIODE_IMAGE && t < FIN_MUSIQUE)
         v.musique_apres_alerte = v.musique_apres_alerte && Mix_PlayingMusic();
@@ -85,26 +69,14 @@ void observe()
         Mix_ResumeMusic();
         v.arret_musique = t;
     }
-    if (!v.abandon && t > TEMPS_MAX) {
-        presse_touche(SDLK_ESCAPE);
-        v.abandon = true;
-    }
+    abandonne_si_trop_long(t, &v.abandon);
 }
 
-void attend_tout_libere()
-{
-    EXPECT_EQ(blocs_suivis, nullptr);
-    EXPECT_EQ(images_suivies, nullptr);
-    EXPECT_EQ(polices_suivies, nullptr);
-    EXPECT_EQ(niveau_scene_en_cours(), nullptr);
-}
-
-class PartieNiveau4 : public ::testing::Test {
+class PartieNiveau4 : public essai_partie {
 protected:
     void SetUp() override
     {
-        R = catalogue();
-        ASSERT_NE(R, nullptr) << "the game folder's pictures and sounds are needed";
+        essai_partie::SetUp();
         v = {};
         v.musique_apres_alerte = true;
         fonds.clear();
@@ -115,18 +87,11 @@ TEST_F(PartieNiveau4, AutopilotClearsTheStageInCheatModeAndTheBossMusicBringsThe
 {
     parametres_niveau p = parametres_niveau4();
     p.fond_courant = note_fond;
-    pilote_demarre({p.index_boss, false, observe});
-    bilan* b = joue_niveau(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, R, &p);
-    pilote_arrete();
+    bilan* b = joue_pilote({p.index_boss, false, observe},
+                           [&] { return joue_niveau(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, catalogue(), &p); });
 
     ASSERT_NE(b, nullptr);
-    EXPECT_FALSE(v.abandon) << "the boss was still alive after " << TEMPS_MAX << " ms";
-    EXPECT_EQ(b->statut, BILAN_GAGNE);
-    EXPECT_GE(b->score, SCORE_APPORTE + 500) << "the carried score and the boss's points";
-    EXPECT_LE(b->score, 9999);
-    // 600 closing frames; the first follows the 100 ms pause after the boss's death, so its
-    // deadline has passed and it is the one frame that does not wait.
-    EXPECT_EQ(v.images_cloture, 599);
+    attend_niveau_gagne(b, v.abandon, v.images_cloture, SCORE_APPORTE + 500, "the carried score and the boss's points");
     attend_tout_libere();
     std::free(b);
 
@@ -155,9 +120,7 @@ TEST_F(PartieNiveau4, AutopilotClearsTheStageInCheatModeAndTheBossMusicBringsThe
 
     // 2780 enemies with their 500-slot step tables, and every shot of the stage, on top of
     // the catalogue (this test program runs alone in its process).
-    rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    EXPECT_LT(usage.ru_maxrss, PIC_MEMOIRE_KO) << "peak resident size, KB";
+    EXPECT_LT(pic_memoire_ko(), PIC_MEMOIRE_KO) << "peak resident size, KB";
 }
 
 // The stage's own entry, left at once: nothing scored, everything released.
@@ -168,7 +131,7 @@ TEST_F(PartieNiveau4, EscapeAtOnceEndsTheStageWithNothing)
         if (s != NULL && ++v.appels == 2)
             presse_touche(SDLK_ESCAPE);
     });
-    bilan* b = niveau4(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, R);
+    bilan* b = niveau4(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, catalogue());
     horloge_fixe_rappel(NULL);
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->statut, BILAN_QUITTE);

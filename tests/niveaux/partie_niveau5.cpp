@@ -1,29 +1,21 @@
 // Stage 5 played to its end by the autopilot in cheat mode, on the virtual clock: the boss
 // destroyed, the closing sequence, everything the stage built released, the background's
 // phases on the stage clock throughout, and the process's peak memory within bounds.
-#include "catalogue.h"
+#include "partie_suivie.h"
 #include "support/environnement.h"
-#include "support/pilote_auto.h"
-#include "support/clavier.h"
 
-#include "memoire/suivi.h"
 #include "niveaux/niveau5.h"
 #include "plateforme/horloge.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
 
-constexpr int PERIODE_IMAGE = 13;
-constexpr int SLOT_VAISSEAU_FINI = 24;
-constexpr Uint32 TEMPS_MAX = 400000;  // stage time after which a run is given up (Escape)
 constexpr long MEMOIRE_MAX_KO = 96 * 1024;
 
-const ressources* R = NULL;
 int images_cloture = 0;
 bool abandon = false;
 int score_carre = 0;
@@ -47,44 +39,25 @@ void observe()
     const scene* s = niveau_scene_en_cours();
     if (s == NULL)
         return;
-    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI))
-        images_cloture++;
-    if (!abandon && horloge_ms() - s->debut > TEMPS_MAX) {
-        presse_touche(SDLK_ESCAPE);
-        abandon = true;
-    }
+    compte_cloture(s, &images_cloture);
+    abandonne_si_trop_long(horloge_ms() - s->debut, &abandon);
 }
 
-long pic_memoire_ko()
-{
-    rusage u = {};
-    getrusage(RUSAGE_SELF, &u);
-    return u.ru_maxrss;
-}
+using PartieNiveau5 = essai_partie;
 
-TEST(PartieNiveau5, AutopilotClearsTheStageInCheatMode)
+TEST_F(PartieNiveau5, AutopilotClearsTheStageInCheatMode)
 {
-    R = catalogue();
-    ASSERT_NE(R, nullptr) << "the game folder's pictures and sounds are needed";
     parametres_niveau p = parametres_niveau5();
     fond_du_niveau = p.fond_courant;
     p.fond_courant = note_fond;
     score_carre = 1234;
 
-    pilote_demarre({p.index_boss, false, observe});
-    bilan* b = joue_niveau(ecran_test(), 2, score_carre, PERIODE_IMAGE, R, &p);
-    pilote_arrete();
+    bilan* b = joue_pilote({p.index_boss, false, observe},
+                           [&] { return joue_niveau(ecran_test(), 2, score_carre, PERIODE_IMAGE, catalogue(), &p); });
 
     ASSERT_NE(b, nullptr);
-    EXPECT_FALSE(abandon) << "the boss was still alive after " << TEMPS_MAX << " ms";
-    EXPECT_EQ(b->statut, BILAN_GAGNE);
-    EXPECT_GE(b->score, score_carre + 1000) << "the carried score and the boss's points";
-    EXPECT_LE(b->score, 9999);
-    EXPECT_EQ(images_cloture, 599) << "600 closing frames, the first one late";
-    EXPECT_EQ(blocs_suivis, nullptr);
-    EXPECT_EQ(images_suivies, nullptr);
-    EXPECT_EQ(polices_suivies, nullptr);
-    EXPECT_EQ(niveau_scene_en_cours(), nullptr);
+    attend_niveau_gagne(b, abandon, images_cloture, score_carre + 1000, "the carried score and the boss's points");
+    attend_tout_libere();
     std::free(b);
 
     // Every frame of play drew the picture and speed of its time; each change came in the

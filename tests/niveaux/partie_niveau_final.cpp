@@ -2,11 +2,9 @@
 // virtual clock, with 100000 lives: the pending list in time order, cats shot down for no
 // points, the boss destroyed before the time limit, the closing sequence, result 1 with
 // the score carried in, and everything the stage built released when it returns.
-#include "catalogue.h"
+#include "partie_suivie.h"
 #include "support/environnement.h"
-#include "support/pilote_auto.h"
 
-#include "memoire/suivi.h"
 #include "niveaux/niveau_final.h"
 #include "plateforme/horloge.h"
 
@@ -16,11 +14,7 @@
 
 namespace {
 
-constexpr int PERIODE_IMAGE = 13;
-constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
 constexpr int SCORE_APPORTE = 4321;
-
-const ressources* R = NULL;
 
 struct observation {
     int appels = 0;
@@ -36,31 +30,18 @@ struct observation {
 };
 observation obs;
 
-void lit_attente(const scene* s)
-{
-    Sint32 precedente = -1;
-    for (const cellule* c = s->attente != NULL ? s->attente->tete : NULL; c != NULL; c = c->suivant) {
-        const ennemi* e = static_cast<const ennemi*>(c->valeur);
-        obs.attente_en_ordre = obs.attente_en_ordre && e->apparition >= precedente;
-        precedente = e->apparition;
-        obs.en_attente++;
-    }
-}
-
 void observe()
 {
     const scene* s = niveau_scene_en_cours();
     if (s == NULL)
         return;
     if (++obs.appels == 1) {  // the title card's hold: the cast is built, nothing released
-        lit_attente(s);
+        lit_attente(s, &obs.en_attente, &obs.attente_en_ordre);
         obs.vies = s->joueur->vie;
         return;
     }
-    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI)) {
-        obs.images_cloture++;
+    if (compte_cloture(s, &obs.images_cloture))
         return;
-    }
     obs.jauge_max = std::max(obs.jauge_max, s->jauge);
     for (int i = 0; i < s->nb_sortis; i++)
         if (s->ennemis[i] != NULL && s->ennemis[i]->corps->vie <= 0)
@@ -73,14 +54,13 @@ void observe()
         obs.vie_boss = boss->corps->vie;
 }
 
-TEST(PartieNiveauFinal, AutopilotDestroysTheBossInTimeAndKeepsTheScoreCarriedIn)
+using PartieNiveauFinal = essai_partie;
+
+TEST_F(PartieNiveauFinal, AutopilotDestroysTheBossInTimeAndKeepsTheScoreCarriedIn)
 {
-    R = catalogue();
-    ASSERT_NE(R, nullptr) << "the game folder's pictures and sounds are needed";
     obs = observation();
-    pilote_demarre({parametres_niveau_final().index_boss, false, observe});
-    bilan* b = niveau_final(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, R);
-    pilote_arrete();
+    bilan* b = joue_pilote({parametres_niveau_final().index_boss, false, observe},
+                           [] { return niveau_final(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, catalogue()); });
     ASSERT_NE(b, nullptr);
 
     EXPECT_EQ(obs.en_attente, 961);
@@ -98,10 +78,7 @@ TEST(PartieNiveauFinal, AutopilotDestroysTheBossInTimeAndKeepsTheScoreCarriedIn)
     EXPECT_EQ(b->score, SCORE_APPORTE);
     std::free(b);
 
-    EXPECT_EQ(blocs_suivis, nullptr);
-    EXPECT_EQ(images_suivies, nullptr);
-    EXPECT_EQ(polices_suivies, nullptr);
-    EXPECT_EQ(niveau_scene_en_cours(), nullptr);
+    attend_tout_libere();
 }
 
 }  // namespace

@@ -2,20 +2,19 @@
 // limit gives "Too bad" even when the boss falls in the same frame; either way the result
 // is 1 with the score carried in. The stage is played for real, with the clock moved on
 // right after its first frame so that the frames of interest start at known stage times.
-#include "catalogue.h"
+#include "partie_suivie.h"
 
 #include "memoire/suivi.h"
 #include "niveaux/niveau_final.h"
 #include "plateforme/horloge.h"
 #include "support/environnement.h"
+#include "support/pixels.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int PERIODE_IMAGE = 13;
-constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
 constexpr int SLOT_GREAT = 77;
 constexpr int SLOT_TOO_BAD = 78;
 constexpr int INDEX_BOSS = 960;
@@ -23,8 +22,6 @@ constexpr int SCORE_APPORTE = 1234;
 // After the first frame the clock jumps so that frames start at 77951, 77964, 77977,
 // 77990, 78003, ... ms of stage time.
 constexpr Uint32 DEBUT_APRES_SAUT = 77951;
-
-const ressources* R = NULL;
 
 struct observation {
     Uint32 tue_a = 0;                // the boss is at 0 hit points in the frame starting then (0: never)
@@ -37,37 +34,6 @@ struct observation {
     int verdicts_faux = 0;           // closing frames showing the wrong picture, or the right one at the wrong time
 };
 observation obs;
-
-Uint32 lit_pixel(SDL_Surface* s, int x, int y)
-{
-    return *reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch + x * 4);
-}
-
-// Whether every opaque pixel of the picture is on the screen at (x, y).
-bool image_a_l_ecran(SDL_Surface* image, int x, int y)
-{
-    SDL_Surface* ecran = ecran_test();
-    if (image->format->BytesPerPixel != 4) {
-        ADD_FAILURE() << "only pictures in the screen's 32-bit format can be compared";
-        return false;
-    }
-    const bool cle = (image->flags & SDL_SRCCOLORKEY) != 0;
-    int opaques = 0;
-    bool pareil = true;
-    SDL_LockSurface(ecran);
-    SDL_LockSurface(image);
-    for (int j = 0; j < image->h && pareil; j++)
-        for (int i = 0; i < image->w && pareil; i++) {
-            const Uint32 p = lit_pixel(image, i, j);
-            if (cle && p == image->format->colorkey)
-                continue;
-            opaques++;
-            pareil = lit_pixel(ecran, x + i, y + j) == p;
-        }
-    SDL_UnlockSurface(image);
-    SDL_UnlockSurface(ecran);
-    return pareil && opaques > 0;
-}
 
 // Called after every wait: the title card's hold, then each frame's pacing (which is where
 // the clock jumps and the boss falls, before the frame that follows reads its hit points),
@@ -84,11 +50,11 @@ void observe()
     const Uint32 prochaine = horloge_ms() - s->debut;
     obs.precedent = horloge_ms();
 
-    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI)) {
-        const int k = ++obs.images_cloture;
-        const bool vu = image_a_l_ecran(image(R, obs.verdict_attendu), 220, 225);
+    if (compte_cloture(s, &obs.images_cloture)) {
+        const int k = obs.images_cloture;
+        const bool vu = image_visible(image(catalogue(), obs.verdict_attendu), 220, 225);
         obs.verdicts_vus += vu ? 1 : 0;
-        if (vu != (k >= 201) || image_a_l_ecran(image(R, obs.autre_verdict), 220, 225))
+        if (vu != (k >= 201) || image_visible(image(catalogue(), obs.autre_verdict), 220, 225))
             obs.verdicts_faux++;
         return;
     }
@@ -108,20 +74,15 @@ bilan joue(Uint32 tue_a, int verdict_attendu, int autre_verdict)
     obs.verdict_attendu = verdict_attendu;
     obs.autre_verdict = autre_verdict;
     horloge_fixe_rappel(observe);
-    bilan* b = niveau_final(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, R);
+    bilan* b = niveau_final(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, catalogue());
     horloge_fixe_rappel(NULL);
     const bilan resultat = *b;
     std::free(b);
     return resultat;
 }
 
-class VerdictNiveauFinal : public ::testing::Test {
+class VerdictNiveauFinal : public essai_partie {
 protected:
-    void SetUp() override
-    {
-        R = catalogue();
-        ASSERT_NE(R, nullptr) << "the game folder's pictures and sounds are needed";
-    }
     void TearDown() override { EXPECT_EQ(blocs_suivis, nullptr) << "everything tracked is released"; }
 };
 
