@@ -56,10 +56,22 @@ pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::s
     posix_spawn_file_actions_addchdir_np(&actions, dossier.c_str());
     posix_spawn_file_actions_addopen(&actions, 1, sortie.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    // Started as from a terminal: a test run in the background (where the shell ignores
+    // Ctrl+C) must not pass that on, since the game keeps a signal its shell ignores ignored.
+    posix_spawnattr_t attributs;
+    posix_spawnattr_init(&attributs);
+    sigset_t signaux;
+    sigemptyset(&signaux);
+    posix_spawnattr_setsigmask(&attributs, &signaux);
+    sigaddset(&signaux, SIGINT);
+    sigaddset(&signaux, SIGTERM);
+    posix_spawnattr_setsigdefault(&attributs, &signaux);
+    posix_spawnattr_setflags(&attributs, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     char* argv[] = {const_cast<char*>(JEU), NULL};
     pid_t pid = -1;
-    if (posix_spawn(&pid, JEU, &actions, NULL, argv, envp.data()) != 0)
+    if (posix_spawn(&pid, JEU, &actions, &attributs, argv, envp.data()) != 0)
         pid = -1;
+    posix_spawnattr_destroy(&attributs);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
