@@ -126,9 +126,10 @@ protected:
         const bilan depart = {BILAN_QUITTE, 0};
         const long avant = octets_en_usage();
         joue_partie(NULL, NULL, &depart, &DEROULEMENT);
-        if (STATISTIQUES_DU_TAS)
+        if (STATISTIQUES_DU_TAS) {
             EXPECT_LT(octets_en_usage() - avant, static_cast<long>(TAILLE_RESULTAT))
                 << "stage results left unfreed";
+        }
         EXPECT_EQ(prochain_resultat, resultats.size()) << "the script was not played through";
         return journal;
     }
