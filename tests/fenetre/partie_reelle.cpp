@@ -34,8 +34,9 @@ void dort(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
 
 // Starts the game in `dossier` on the virtual display, its messages going to `sortie`.
 // By default the mixer opens SDL's silent driver; "aucun" is a sound device that cannot open.
+// Without a video driver named, the game finds the X server by itself, as on a desktop.
 pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::string& sortie,
-                const std::string& audio = "dummy")
+                const std::string& audio = "dummy", bool pilote_video_nomme = true)
 {
     std::vector<std::string> env;
     for (char** v = environ; *v != NULL; v++)
@@ -44,7 +45,8 @@ pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::s
             env.push_back(*v);
     for (const std::string& v : x.variables())
         env.push_back(v);
-    env.push_back("SDL_VIDEODRIVER=x11");    // no fallback to a text-mode driver
+    if (pilote_video_nomme)
+        env.push_back("SDL_VIDEODRIVER=x11");
     env.push_back("SDL_AUDIODRIVER=" + audio);
     std::vector<char*> envp;
     for (std::string& e : env)
@@ -198,9 +200,9 @@ protected:
 
 }  // namespace
 
-TEST_F(PartieReelle, WithoutASoundDeviceFromTheIntroductionIntoStageOneAndOutWithEscape)
+TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOneAndOut)
 {
-    jeu = lance_jeu(JEU_DOSSIER, x, sortie, "aucun");
+    jeu = lance_jeu(JEU_DOSSIER, x, sortie, "aucun", false);
     ASSERT_GT(jeu, 0);
     ASSERT_NO_FATAL_FAILURE(jusqu_au_titre());
     ASSERT_NO_FATAL_FAILURE(jusqu_en_jeu());
