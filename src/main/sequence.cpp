@@ -10,6 +10,7 @@
 #include "ecrans/ecran_titre.h"
 #include "niveaux/niveau1.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -29,9 +30,14 @@ const etape_partie etapes_jeu[] = {
     {joue_niveau1, MODE_DU_TITRE, true,            true},
 };
 
-// Copies a stage's result and frees the record, which belongs to the sequence.
+// Copies a stage's result and frees the record, which belongs to the sequence. A stage that
+// found no memory for its result ends the game as if the player had quit.
 bilan lit_bilan(bilan* resultat)
 {
+    if (resultat == NULL) {
+        std::printf("The game had to stop: no memory left for a stage's result\n");
+        return {BILAN_QUITTE, 0};
+    }
     const bilan lu = *resultat;
     std::free(resultat);
     return lu;
