@@ -2,6 +2,7 @@
 #include "ecrans/ecran_commun.h"
 
 #include "moteur/sprites.h"
+#include "plateforme/horloge.h"
 
 namespace {
 constexpr int PASSES_SANS_ENTREE = 10;  // Enter counts from the pass after this many
@@ -13,7 +14,7 @@ void affiche_a(SDL_Surface* image, SDL_Surface* ecran, int x, int y)
     blit(image, NULL, ecran, &place);
 }
 
-bool page_quittee(int passes)
+bool page_quittee(int passes, Uint32* debut_passe)
 {
     bool quittee = false;
     SDL_Event e;
@@ -23,5 +24,7 @@ bool page_quittee(int passes)
         else if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_RETURN && passes > PASSES_SANS_ENTREE)
             quittee = true;
     }
+    if (!quittee)
+        horloge_cadence(debut_passe, PERIODE_PASSE);
     return quittee;
 }

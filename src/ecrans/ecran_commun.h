@@ -3,10 +3,15 @@
 #pragma once
 #include <SDL.h>
 
+// Screens that poll their events pace their passes like the stages' frames, so that a page
+// being read never keeps a core busy.
+constexpr Uint32 PERIODE_PASSE = 13;  // ms
+
 // Draws the whole picture with its top-left corner at (x, y).
 void affiche_a(SDL_Surface* image, SDL_Surface* ecran, int x, int y);
 
 // One sweep of the event queue for a page left with Enter: true when the page is over.
 // Closing the window ends the page at once; Enter only once the page has had its first
 // 11 passes, so that a key held from the previous page does not skip this one.
-bool page_quittee(int passes);
+// A page that goes on is paced to one pass per frame period, from *debut_passe.
+bool page_quittee(int passes, Uint32* debut_passe);

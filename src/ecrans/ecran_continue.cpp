@@ -1,5 +1,6 @@
 // The continue screen. The music plays once and is not restarted: when it ends first, the
 // screen waits in silence. The choice sound plays only when the choice really changes.
+// Passes are paced to the frame period: the player may think for a long time.
 #include "ecrans/ecran_continue.h"
 
 #include "ecrans/ecran_commun.h"
@@ -20,6 +21,7 @@ int ecran_continue(SDL_Surface* ecran, const ressources* r)
     Mix_PlayMusic(musique(r, MUSIQUE_CONTINUE), 0);
     int choix = CONTINUE_OUI;
     bool quitte = false;
+    Uint32 debut_passe = horloge_ms();
     while (!quitte) {
         affiche_a(image(r, choix == CONTINUE_OUI ? IMAGE_OUI : IMAGE_NON), ecran, 0, 0);
         montre_ecran(ecran);
@@ -57,6 +59,8 @@ int ecran_continue(SDL_Surface* ecran, const ressources* r)
                 }
             }
         }
+        if (!quitte)
+            horloge_cadence(&debut_passe, PERIODE_PASSE);
     }
     return CONTINUE_QUITTE;
 }

@@ -5,6 +5,7 @@
 
 #include "ecrans/ecran_commun.h"
 #include "plateforme/affichage.h"
+#include "plateforme/horloge.h"
 
 #include <algorithm>
 
@@ -38,12 +39,13 @@ void affiche_score(SDL_Surface* ecran, int score, const ressources* r)
 void montre_page(SDL_Surface* ecran, int page, const int* score, const ressources* r)
 {
     bool fini = false;
+    Uint32 debut_passe = horloge_ms();
     for (int passes = 0; !fini; passes++) {
         affiche_a(image(r, page), ecran, 0, 0);
         if (score != NULL)
             affiche_score(ecran, *score, r);
         montre_ecran(ecran);
-        fini = page_quittee(passes);
+        fini = page_quittee(passes, &debut_passe);
     }
 }
 }

@@ -1,9 +1,10 @@
-// The introduction pages. A pass is one blit, one flip and one sweep of the events, with
-// no delay: the page is redrawn as fast as the machine flips.
+// The introduction pages. A pass is one blit, one flip and one sweep of the events, paced
+// to the frame period so that a page being read does not keep a core busy.
 #include "ecrans/ecran_intro.h"
 
 #include "ecrans/ecran_commun.h"
 #include "plateforme/affichage.h"
+#include "plateforme/horloge.h"
 
 namespace {
 constexpr int PAGES[] = {
@@ -17,10 +18,11 @@ int ecran_intro(SDL_Surface* ecran, const ressources* r)
 {
     for (int page : PAGES) {
         bool fini = false;
+        Uint32 debut_passe = horloge_ms();
         for (int passes = 0; !fini; passes++) {
             affiche_a(image(r, page), ecran, 0, 0);
             montre_ecran(ecran);
-            fini = page_quittee(passes);
+            fini = page_quittee(passes, &debut_passe);
         }
     }
     return 1;

@@ -1,7 +1,11 @@
-// The program entry: opens the display and the mixer, initialises SDL, loads the catalogue
-// and runs the game's sequence until the player leaves. Every way out releases what is held.
+// The program entry: reads the command line, opens the display and the mixer, initialises
+// SDL, loads the catalogue and runs the game's sequence until the player leaves. Every way out releases what is held,
+// and every start-up failure says what failed and why, then ends with status 1.
+#include "main/options.h"
 #include "main/sequence.h"
 #include "memoire/suivi.h"
+#include "plateforme/affichage.h"
+#include "plateforme/arret.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -21,17 +25,68 @@ constexpr int FREQUENCE = 44100;
 constexpr int NB_CANAUX = 2;
 constexpr int TAILLE_MORCEAU = 2048;  // sample frames
 constexpr int SORTIE_ECHEC = 1;
+constexpr int SORTIE_USAGE = 2;  // a command line the game does not understand
 
-void signale_donnees_absentes(bool audio_ouvert)
+// SDL's graphical video drivers for this system, in SDL's own order of preference. Past
+// them SDL would fall back on text-mode drivers, which fill the terminal with coloured text.
+constexpr const char* PILOTES_GRAPHIQUES[] = {"x11", "dga", "fbcon", "directfb", "ggi", "svgalib"};
+
+// When the user has not named a video driver, starts SDL's video on the first graphical one
+// that works; false, with a message, when there is none. A named driver is always obeyed.
+bool choisit_affichage()
 {
-    if (!audio_ouvert) {
-        std::printf("Cannot load the game data without audio output: its sounds need the mixer\n");
-        return;
+    if (std::getenv("SDL_VIDEODRIVER") != NULL)
+        return true;
+    bool trouve = false;
+    for (const char* pilote : PILOTES_GRAPHIQUES) {
+        setenv("SDL_VIDEODRIVER", pilote, 1);
+        trouve = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        if (trouve)
+            break;
     }
+    unsetenv("SDL_VIDEODRIVER");
+    if (!trouve)
+        std::printf("No graphical display found (DISPLAY is %s). Run the game on a desktop, or on a "
+                    "virtual X server: xvfb-run -a -s '-noreset -screen 0 640x480x24' ./polarite\n",
+                    std::getenv("DISPLAY") != NULL ? std::getenv("DISPLAY") : "not set");
+    return trouve;
+}
+
+// Full screen unless a window was asked for; a scaled window is N times as large.
+SDL_Surface* ouvre_ecran(const options_jeu& o)
+{
+    const Uint32 drapeaux = o.fenetre ? MODE_VIDEO & ~SDL_FULLSCREEN : MODE_VIDEO;
+    SDL_Surface* ecran = ouvre_affichage(LARGEUR, HAUTEUR, PROFONDEUR, drapeaux, o.echelle);
+    if (ecran == NULL)
+        std::printf("Cannot open a %dx%d display in %d-bit colour: %s\n", LARGEUR * o.echelle,
+                    HAUTEUR * o.echelle, PROFONDEUR, SDL_GetError());
+    return ecran;
+}
+
+bool ouvre_mixeur() { return Mix_OpenAudio(FREQUENCE, AUDIO_S16LSB, NB_CANAUX, TAILLE_MORCEAU) >= 0; }
+
+// Without an audio device the game plays in silence: SDL's dummy driver takes the sounds.
+bool ouvre_son()
+{
+    if (ouvre_mixeur())
+        return true;
+    std::printf("Warning: Couldn't set 44100 Hz 16-bit audio (%s): playing without sound\n",
+                SDL_GetError());
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (ouvre_mixeur())
+        return true;
+    std::printf("Cannot open even a silent audio output: %s\n", SDL_GetError());
+    return false;
+}
+
+// Names the file that failed, the folder it was looked for in, and the loader's reason.
+void signale_donnees_absentes()
+{
     char dossier[PATH_MAX];
     if (getcwd(dossier, sizeof dossier) == NULL)
         std::snprintf(dossier, sizeof dossier, "the current folder");
-    std::printf("Cannot load the game data: Images/ and Sound/ are expected in %s\n", dossier);
+    std::printf("Cannot load the game data from %s: %s\n", dossier, ressources_erreur());
 }
 
 void libere_catalogue(ressources* r)
@@ -42,19 +97,33 @@ void libere_catalogue(ressources* r)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    // Messages show as they are written, also when the output goes to a file or a pipe.
+    std::setvbuf(stdout, NULL, _IOLBF, 0);
+    options_jeu options;
+    char erreur[256];
+    switch (lit_options(argc, argv, &options, erreur, sizeof erreur)) {
+    case OPTIONS_AIDE:
+        std::fputs(texte_aide(), stdout);
+        return 0;
+    case OPTIONS_VERSION:
+        std::printf("polarite %s\n", VERSION_JEU);
+        return 0;
+    case OPTIONS_ERREUR:
+        std::fprintf(stderr, "polarite: %s\nTry 'polarite --help'.\n", erreur);
+        return SORTIE_USAGE;
+    case OPTIONS_JOUER:
+        break;
+    }
+    installe_arret();
     std::atexit(SDL_Quit);
 
-    SDL_Surface* ecran = SDL_SetVideoMode(LARGEUR, HAUTEUR, PROFONDEUR, MODE_VIDEO);
-    if (ecran == NULL) {
-        std::printf("Cannot open a %dx%d display in %d-bit colour: %s\n", LARGEUR, HAUTEUR,
-                    PROFONDEUR, SDL_GetError());
+    if (!choisit_affichage())
         return SORTIE_ECHEC;
-    }
-    const bool audio_ouvert = Mix_OpenAudio(FREQUENCE, AUDIO_S16LSB, NB_CANAUX, TAILLE_MORCEAU) >= 0;
-    if (!audio_ouvert)
-        std::printf("Warning: Couldn't set 44100 Hz 16-bit audio\n Reason: %s\n", SDL_GetError());
+    SDL_Surface* ecran = ouvre_ecran(options);
+    if (ecran == NULL || !ouvre_son())
+        return SORTIE_ECHEC;
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         std::printf("Unable to init SDL: %s\n", SDL_GetError());
         return SORTIE_ECHEC;
@@ -75,12 +144,12 @@ int main()
     partie->score = 0;
     catalogue = charge_ressources();
     if (catalogue == NULL) {
-        signale_donnees_absentes(audio_ouvert);
+        signale_donnees_absentes();
         libere_tout();
         return SORTIE_ECHEC;
     }
 
-    joue_partie(ecran, catalogue, partie);
+    joue_partie(ecran, catalogue, partie, &deroulement_jeu, options.premiere_etape);
     libere_catalogue(catalogue);
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "niveaux/niveau5.h"
 #include "niveaux/niveau_final.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -42,9 +43,14 @@ const etape_partie etapes_jeu[] = {
 static_assert(sizeof etapes_jeu / sizeof etapes_jeu[0] == ETAPE_FINALE + 1,
               "the practice option numbers the final stage after the five others");
 
-// Copies a stage's result and frees the record, which belongs to the sequence.
+// Copies a stage's result and frees the record, which belongs to the sequence. A stage that
+// found no memory for its result ends the game as if the player had quit.
 bilan lit_bilan(bilan* resultat)
 {
+    if (resultat == NULL) {
+        std::printf("The game had to stop: no memory left for a stage's result\n");
+        return {BILAN_QUITTE, 0};
+    }
     const bilan lu = *resultat;
     std::free(resultat);
     return lu;

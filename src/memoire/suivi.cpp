@@ -39,7 +39,8 @@ SDL_Surface* charge_bmp_suivi(const char* nom)
     noeud_image* noeud = alloue_record<noeud_image>();
     noeud->image = SDL_LoadBMP_RW(SDL_RWFromFile(nom, "rb"), 1);
     if (noeud->image == NULL) {
-        std::snprintf(message_erreur, sizeof message_erreur, "cannot load picture \"%s\"", nom);
+        std::snprintf(message_erreur, sizeof message_erreur, "cannot load picture \"%s\": %s", nom,
+                      SDL_GetError());
         echoue();
     }
     noeud->suivant = images_suivies;
@@ -52,7 +53,8 @@ police* charge_police_suivie(const char* nom)
     noeud_police* noeud = alloue_record<noeud_police>();
     noeud->fonte = ouvre_police(nom);
     if (noeud->fonte == NULL) {
-        std::snprintf(message_erreur, sizeof message_erreur, "cannot load font \"%s\"", nom);
+        std::snprintf(message_erreur, sizeof message_erreur, "cannot load font \"%s\": %s", nom,
+                      SDL_GetError());
         echoue();
     }
     noeud->suivant = polices_suivies;

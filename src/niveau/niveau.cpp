@@ -64,9 +64,9 @@ deroulement prepare_niveau(SDL_Surface* ecran, int mode, int score, int periode_
 bilan* joue_niveau(SDL_Surface* ecran, int mode, int score, int periode_image, const ressources* r,
                    const parametres_niveau* p)
 {
-    bilan* b = static_cast<bilan*>(std::malloc(sizeof(bilan)));
-    b->statut = BILAN_QUITTE;
-    b->score = 0;
+    // The result is kept here until the stage is over: a tracked allocation that fails on
+    // the way jumps out of the stage, and a record allocated already would be lost.
+    bilan resultat = {BILAN_QUITTE, 0};
 
     SDL_Rect plein_ecran = cree_rect(0, 0, 640, 480);
     blit(image(r, p->carte_titre), NULL, ecran, &plein_ecran);
@@ -84,25 +84,28 @@ bilan* joue_niveau(SDL_Surface* ecran, int mode, int score, int periode_image, c
     case ISSUE_PERDU:
         Mix_FadeOutMusic(FONDU);
         horloge_attends(FONDU);
-        b->statut = BILAN_PERDU;
+        resultat.statut = BILAN_PERDU;
         break;
     case ISSUE_QUITTE:
         Mix_FadeOutChannel(-1, FONDU);
         Mix_FadeOutMusic(FONDU);
         horloge_attends(FONDU);
-        b->statut = BILAN_QUITTE;
+        resultat.statut = BILAN_QUITTE;
         break;
     case ISSUE_BOSS_DETRUIT:
     case ISSUE_TEMPS_ECOULE:
         Mix_FadeOutMusic(FONDU);
         joue_cloture(&d, issue);
-        b->statut = BILAN_GAGNE;
-        b->score = d.s->score;
+        resultat.statut = BILAN_GAGNE;
+        resultat.score = d.s->score;
         break;
     }
     scene_en_cours = NULL;
     libere_tout();
-    return b;
+    bilan* rendu = static_cast<bilan*>(std::malloc(sizeof(bilan)));
+    if (rendu != NULL)
+        *rendu = resultat;
+    return rendu;
 }
 
 const scene* niveau_scene_en_cours() { return scene_en_cours; }

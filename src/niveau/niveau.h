@@ -56,7 +56,7 @@ struct parametres_niveau {
 };
 
 // Runs one stage from its title card to its result; `score` is the score carried in.
-// The result is malloc'd and belongs to the caller.
+// The result is malloc'd and belongs to the caller; NULL when no memory is left for it.
 bilan* joue_niveau(SDL_Surface* ecran, int mode, int score, int periode_image, const ressources* r,
                    const parametres_niveau* p);
 

@@ -1,6 +1,13 @@
 // The time seam: real SDL ticks in the game, a virtual millisecond counter in tests; in
-// both, the time spent in pause is taken out of what the game reads.
+// both, the time spent in pause is taken out of what the game reads. Every loop of the game
+// reads or waits on this clock at each pass, so it is also where a stop asked for by Ctrl+C
+// or kill is honoured.
 #include "plateforme/horloge.h"
+
+#include "plateforme/arret.h"
+
+#include <cerrno>
+#include <ctime>
 
 namespace {
 bool virtuelle = false;
@@ -12,9 +19,21 @@ Uint32 debut_pause = 0;  // raw time at which the pause began
 Uint32 temps_en_pause = 0;  // raw ms spent in earlier pauses; unsigned, so a wrap of the ticks is harmless
 
 Uint32 brut() { return virtuelle ? instant_virtuel : SDL_GetTicks(); }
+
+// A real wait that a stop request cuts short: the signal interrupts the sleep.
+void dort(Uint32 ms)
+{
+    timespec reste = {static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+    while (nanosleep(&reste, &reste) != 0 && errno == EINTR && !arret_demande()) {
+    }
+}
 }  // namespace
 
-Uint32 horloge_ms() { return (en_pause ? debut_pause : brut()) - temps_en_pause; }
+Uint32 horloge_ms()
+{
+    honore_arret();
+    return (en_pause ? debut_pause : brut()) - temps_en_pause;
+}
 
 void horloge_attends(Uint32 ms)
 {
@@ -22,8 +41,18 @@ void horloge_attends(Uint32 ms)
         instant_virtuel += ms;
         if (rappel_attente != NULL)
             rappel_attente();
-    } else
-        SDL_Delay(ms);
+    } else {
+        dort(ms);
+    }
+    honore_arret();
+}
+
+void horloge_cadence(Uint32* debut_passe, Uint32 periode)
+{
+    const Uint32 ecoule = horloge_ms() - *debut_passe;
+    if (ecoule < periode)
+        horloge_attends(periode - ecoule);
+    *debut_passe = horloge_ms();
 }
 
 void horloge_virtuelle(Uint32 depart)

@@ -8,8 +8,13 @@
 // pause: while the game is paused this stands still, so every timer read from it stops too.
 Uint32 horloge_ms();
 
-// Waits ms milliseconds (SDL_Delay, or an instant advance of the virtual time).
+// Waits ms milliseconds (a real sleep that Ctrl+C or kill cuts short, or an instant advance
+// of the virtual time).
 void horloge_attends(Uint32 ms);
+
+// Paces a loop to one pass per `periode` ms: waits out what is left of the pass that began
+// at *debut_passe (nothing when it is already late), then notes the start of the next one.
+void horloge_cadence(Uint32* debut_passe, Uint32 periode);
 
 // Switches to the virtual clock, starting at `depart` ms.
 void horloge_virtuelle(Uint32 depart);

@@ -89,12 +89,29 @@ Uint32 GetPixel(SDL_Surface* surface, int x, int y)
         std::puts("x too big in GetPixel!");
         dehors = true;
     }
-    // Rows are not range-checked by the callers either; never read outside the buffer.
-    if (dehors || y < 0 || y >= surface->h)
+    // Rows are not range-checked by the callers either; never read outside the buffer, nor
+    // from a surface whose pixels are not there (an encoded surface that was not locked).
+    if (dehors || y < 0 || y >= surface->h || surface->pixels == NULL)
         return valeur_hors_image;
 
-    const int bpp = surface->format->BytesPerPixel;
-    const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
+    const SDL_PixelFormat* f = surface->format;
+    const int bpp = f->BytesPerPixel;
+    // SDL packs 1- and 4-bit pixels several to a byte; every other depth has whole bytes.
+    const int bits = f->BitsPerPixel;
+    const bool tasse = bits == 1 || bits == 4;
+    // The pixel's last byte must lie inside its row as the pitch gives it.
+    const long fin_pixel = tasse ? (static_cast<long>(x) * bits + bits + 7) / 8
+                                 : (static_cast<long>(x) + 1) * bpp;
+    if (bpp < 1 || fin_pixel > surface->pitch)
+        return valeur_hors_image;
+    const Uint8* ligne = static_cast<const Uint8*>(surface->pixels) + static_cast<long>(y) * surface->pitch;
+    if (tasse) {
+        // The leftmost pixel of a byte is in its highest bits.
+        const int par_octet = 8 / bits;
+        const int decalage_bits = (par_octet - 1 - x % par_octet) * bits;
+        return (ligne[x / par_octet] >> decalage_bits) & ((1u << bits) - 1);
+    }
+    const Uint8* p = ligne + static_cast<long>(x) * bpp;
     switch (bpp) {
     case 1:
         return *p;
@@ -103,10 +120,11 @@ Uint32 GetPixel(SDL_Surface* surface, int x, int y)
         std::memcpy(&v, p, sizeof v);
         return v;
     }
-    case 3: {
-        const SDL_PixelFormat* f = surface->format;
+    case 3:
+        // Channels whose shift points past the pixel's three bytes cannot be read.
+        if (f->Rshift > 16 || f->Gshift > 16 || f->Bshift > 16)
+            return valeur_hors_image;
         return SDL_MapRGB(surface->format, p[f->Rshift / 8], p[f->Gshift / 8], p[f->Bshift / 8]);
-    }
     case 4: {
         Uint32 v;
         std::memcpy(&v, p, sizeof v);

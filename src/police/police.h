@@ -20,7 +20,9 @@ void ferme_police(police* p);
 void analyse_police(police* p);
 
 // Value of the pixel (x, y) in the surface's own format. Reports an x outside the row
-// and then returns all bits set rather than reading outside the pixel buffer.
+// and then returns all bits set rather than reading outside the pixel buffer; so it does,
+// silently, for a y outside the picture, a pixel past the row's pitch, or a 24-bit format
+// whose channels lie outside the pixel's three bytes.
 Uint32 GetPixel(SDL_Surface* surface, int x, int y);
 
 // Draws `texte` with its top-left corner at (x, y); characters without a glyph are skipped.

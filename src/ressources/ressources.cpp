@@ -1,16 +1,29 @@
-// Loading and release of the resource catalogue: all or nothing.
+// Loading and release of the resource catalogue: all or nothing. The first file that fails
+// is noted with the loader's own reason, for the start-up message.
 #include "ressources/ressources.h"
 
 #include <SDL_image.h>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
 
+char echec[512] = "";
+
+// Notes the first failure of a load; later ones are consequences or beside the point.
+void note_echec(const char* fichier, const char* raison)
+{
+    if (echec[0] == '\0')
+        std::snprintf(echec, sizeof echec, "\"%s\": %s", fichier, raison);
+}
+
 SDL_Surface* lit_image(const entree_ressource& e)
 {
-    if (e.lecture == CHARGEUR_PNG)
-        return IMG_Load(e.fichier);
-    return SDL_LoadBMP_RW(SDL_RWFromFile(e.fichier, "rb"), 1);
+    SDL_Surface* s = e.lecture == CHARGEUR_PNG ? IMG_Load(e.fichier)
+                                               : SDL_LoadBMP_RW(SDL_RWFromFile(e.fichier, "rb"), 1);
+    if (s == NULL)
+        note_echec(e.fichier, SDL_GetError());
+    return s;
 }
 
 // Calls f(slot) for every slot of the group, in load order.
@@ -29,6 +42,16 @@ bool groupe_complet(const ressources* r, const groupe_images& g)
     return complet;
 }
 
+// After conversion: a slot left empty is a picture that the display format refused.
+bool groupe_converti(const ressources* r, const groupe_images& g)
+{
+    pour_chaque_slot(g, [&](int slot) {
+        if (r->slots[slot] == NULL)
+            note_echec(table_ressources[slot].fichier, "cannot convert it to the display format");
+    });
+    return echec[0] == '\0';
+}
+
 bool charge_groupe(ressources* r, const groupe_images& g)
 {
     pour_chaque_slot(g, [&](int slot) { r->slots[slot] = lit_image(table_ressources[slot]); });
@@ -45,20 +68,24 @@ bool charge_groupe(ressources* r, const groupe_images& g)
         if (slot >= PREMIERE_IMAGE_CONVERTIE)
             r->slots[slot] = convertit_ecran(image(r, slot));
     });
-    return groupe_complet(r, g);
+    return groupe_converti(r, g);
 }
 
 bool charge_sons(ressources* r)
 {
     for (int slot = PREMIERE_MUSIQUE; slot < PREMIER_SON; slot++) {
         r->slots[slot] = Mix_LoadMUS(table_ressources[slot].fichier);
-        if (r->slots[slot] == NULL)
+        if (r->slots[slot] == NULL) {
+            note_echec(table_ressources[slot].fichier, Mix_GetError());
             return false;
+        }
     }
     for (int slot = PREMIER_SON; slot < NB_RESSOURCES; slot++) {
         r->slots[slot] = Mix_LoadWAV_RW(SDL_RWFromFile(table_ressources[slot].fichier, "rb"), 1);
-        if (r->slots[slot] == NULL)
+        if (r->slots[slot] == NULL) {
+            note_echec(table_ressources[slot].fichier, Mix_GetError());
             return false;
+        }
     }
     return true;
 }
@@ -67,9 +94,12 @@ bool charge_sons(ressources* r)
 
 ressources* charge_ressources()
 {
+    echec[0] = '\0';
     ressources* r = static_cast<ressources*>(std::calloc(1, sizeof(ressources)));
-    if (r == NULL)
+    if (r == NULL) {
+        note_echec("the catalogue", "out of memory");
         return NULL;
+    }
     bool complet = true;
     for (int g = 0; g < NB_GROUPES_IMAGES && complet; g++)
         complet = charge_groupe(r, groupes_images[g]);
@@ -104,6 +134,8 @@ SDL_Surface* convertit_ecran(SDL_Surface* image)
         fixe_cle_rapide(copie, copie->format->colorkey);
     return copie;
 }
+
+const char* ressources_erreur() { return echec; }
 
 void joue_son(int canal, Mix_Chunk* son)
 {

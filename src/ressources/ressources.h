@@ -41,6 +41,10 @@ inline Mix_Chunk* son(const ressources* r, int slot) { return static_cast<Mix_Ch
 // Needs the video mode set and the mixer open.
 ressources* charge_ressources();
 
+// Why the last charge_ressources failed: the first file that failed, quoted, and the
+// loader's reason. Empty after a load that succeeded.
+const char* ressources_erreur();
+
 // Releases what the slots hold; neither clears the slots nor frees the record.
 void libere_ressources(ressources* r);
 

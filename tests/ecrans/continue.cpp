@@ -1,6 +1,7 @@
 // The continue screen: moving the choice and its sound, confirming, and the two ways out
 // that count as yes (Escape after the music fade, and the close button at once).
 #include "ecrans/ecran_continue.h"
+#include "ecrans/ecran_commun.h"
 #include "essai_ecran.h"
 
 #include <vector>
@@ -47,7 +48,7 @@ TEST_F(EcranContinue, ChoiceSoundPlaysOnlyWhenTheChoiceChanges)
                                            couleur_slot(48)}));
     EXPECT_EQ(Mix_GetChunk(0), son(r, 204));
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
-    EXPECT_EQ(ecoule(), 1000u);
+    EXPECT_EQ(ecoule(), 3 * PERIODE_PASSE + 1000u) << "three paced passes, then the fade";
 }
 
 TEST_F(EcranContinue, EnterAtOnceIsYesAndRightThenEnterIsNo)

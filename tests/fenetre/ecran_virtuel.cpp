@@ -3,14 +3,20 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
-constexpr int ATTENTE_SERVEUR = 100;  // tries, 100 ms apart
-constexpr int ESSAIS_SERVEUR = 3;
+constexpr int DELAI_SERVEUR_MS = 30000;  // for a loaded machine
 constexpr int TAILLE_ENTETE_XWD = 100;
 
 Uint32 mot_gros_boutiste(const std::vector<unsigned char>& o, std::size_t i)
@@ -33,58 +39,71 @@ int decalage(Uint32 masque)
 
 bool ecran_virtuel::demarre(std::string* erreur)
 {
-    // A server that another one, still shutting down, keeps from working is started again.
-    for (int essai = 0; essai < ESSAIS_SERVEUR; essai++) {
-        if (lance_serveur(erreur) &&
-            std::system((prefixe() + "xdotool getmouselocation >/dev/null 2>&1").c_str()) == 0)
-            return true;
-        if (erreur->empty())
-            *erreur = "Xvfb started on " + nom_display + " but took no client";
-        arrete();
-    }
-    return false;
-}
-
-bool ecran_virtuel::lance_serveur(std::string* erreur)
-{
     char modele[] = "/tmp/ecran_virtuel.XXXXXX";
     if (mkdtemp(modele) == NULL) {
         *erreur = "no temporary folder";
         return false;
     }
     dossier = modele;
-    erreur->clear();
-    const std::string fichier = dossier + "/display";
-    autorisation = dossier + "/autorisation";
-    // The command writes the display's name, then waits for our pipe to close.
-    const std::string commande = "xvfb-run -a -f " + autorisation +
-                                 " -s '-screen 0 640x480x24' sh -c 'echo \"$DISPLAY\" > " + fichier +
-                                 ".tmp && mv " + fichier + ".tmp " + fichier + " && read fin' > " +
-                                 dossier + "/xvfb.log 2>&1";
-    lien = popen(commande.c_str(), "w");
-    for (int i = 0; i < ATTENTE_SERVEUR && lien != NULL; i++) {
-        std::ifstream f(fichier);
-        if (f >> nom_display)
-            return true;
-        usleep(100 * 1000);
+    // The server picks a free display itself (a display whose lock file or socket another
+    // server holds, here or in another namespace, is skipped) and writes its number on the
+    // pipe once it accepts clients. It never resets, so a client's probe connection coming
+    // and going cannot make the next connection land in a reset. Clients use no cookie:
+    // the server takes local connections only.
+    int tube[2];
+    if (pipe2(tube, O_CLOEXEC) != 0) {
+        *erreur = "no pipe";
+        return false;
     }
-    std::ifstream journal(dossier + "/xvfb.log");
-    *erreur = "Xvfb did not start: " + std::string(std::istreambuf_iterator<char>(journal), {});
-    return false;
+    const int bout_serveur = fcntl(tube[1], F_DUPFD, 3);  // a copy without close-on-exec
+    const std::string numero_fd = std::to_string(bout_serveur);
+    const std::string journal = dossier + "/xvfb.log";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, journal.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    const char* argv[] = {"Xvfb", "-displayfd", numero_fd.c_str(), "-noreset", "-nolisten", "tcp",
+                          "-screen", "0", "640x480x24", NULL};
+    const bool lance = posix_spawnp(&serveur, "Xvfb", &actions, NULL, const_cast<char**>(argv), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(bout_serveur);
+    close(tube[1]);
+    if (!lance) {
+        serveur = -1;
+        close(tube[0]);
+        *erreur = "Xvfb cannot be started";
+        return false;
+    }
+    std::string lu;
+    char c = 0;
+    pollfd attente = {tube[0], POLLIN, 0};
+    while (poll(&attente, 1, DELAI_SERVEUR_MS) == 1 && read(tube[0], &c, 1) == 1 && c != '\n')
+        lu += c;
+    close(tube[0]);
+    if (c != '\n' || lu.empty()) {
+        std::ifstream f(journal);
+        *erreur = "Xvfb did not start: " + std::string(std::istreambuf_iterator<char>(f), {});
+        arrete();
+        return false;
+    }
+    nom_display = ":" + lu;
+    return true;
 }
 
 void ecran_virtuel::arrete()
 {
-    if (lien != NULL)
-        pclose(lien);
-    lien = NULL;
-    // xvfb-run signals the server without waiting for it: wait until its lock file is gone,
-    // so that the next server does not meet this one on the same display.
-    if (!nom_display.empty()) {
-        const std::string verrou = "/tmp/.X" + nom_display.substr(1) + "-lock";
-        for (int i = 0; i < ATTENTE_SERVEUR && access(verrou.c_str(), F_OK) == 0; i++)
-            usleep(100 * 1000);
+    // The server is waited for, so that nothing of it is left when the next test starts.
+    if (serveur > 0) {
+        kill(serveur, SIGTERM);
+        int etat = 0;
+        for (int i = 0; i < DELAI_SERVEUR_MS / 10 && waitpid(serveur, &etat, WNOHANG) == 0; i++)
+            usleep(10 * 1000);
+        if (waitpid(serveur, &etat, WNOHANG) == 0) {
+            kill(serveur, SIGKILL);
+            waitpid(serveur, &etat, 0);
+        }
     }
+    serveur = -1;
     nom_display.clear();
     if (!dossier.empty())
         std::system(("rm -rf '" + dossier + "'").c_str());
@@ -93,7 +112,7 @@ void ecran_virtuel::arrete()
 
 std::vector<std::string> ecran_virtuel::variables() const
 {
-    return {"DISPLAY=" + nom_display, "XAUTHORITY=" + autorisation};
+    return {"DISPLAY=" + nom_display, "XAUTHORITY=" + dossier + "/aucune"};
 }
 
 std::string ecran_virtuel::prefixe() const

@@ -1,9 +1,10 @@
-// A virtual X display for the real-window tests: an Xvfb server started through xvfb-run,
-// key presses sent with xdotool, and screenshots taken with xwd and read back here.
+// A virtual X display for the real-window tests: an Xvfb server of our own, which picks a
+// free display and says which once it is ready; key presses sent with xdotool, and
+// screenshots taken with xwd and read back here.
 #pragma once
 #include <SDL.h>
-#include <cstdio>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 struct capture {
@@ -16,7 +17,7 @@ class ecran_virtuel {
 public:
     // Starts the server; false (with the reason in `erreur`) when it cannot start here.
     bool demarre(std::string* erreur);
-    // Ends the server (its xvfb-run waits on our pipe and cleans up once it closes).
+    // Ends the server and waits until it is gone.
     void arrete();
     ~ecran_virtuel() { arrete(); }
 
@@ -26,13 +27,11 @@ public:
     capture capture_ecran() const;
 
 private:
-    bool lance_serveur(std::string* erreur);
     std::string prefixe() const;  // the variables, as a shell command's prefix
 
-    std::FILE* lien = NULL;
+    pid_t serveur = -1;
     std::string dossier;
     std::string nom_display;
-    std::string autorisation;
 };
 
 // The fraction of the capture's pixels that are those of the picture (both 640 x 480).

@@ -1,12 +1,15 @@
 // The real game in a real (virtual) window: started from its folder, led by key presses
-// through the introduction and the title into stage 1, and left with Escape; and the same
-// road with a picture missing that only the stage loads, which must end the game in order.
+// through the introduction and the title into stage 1, and left with Escape, without a
+// sound device; the same road with a picture missing that only the stage loads, which must
+// end the game in order; and Ctrl+C or kill, which end it at once on a page and in play.
 #include "ecran_virtuel.h"
 
 #include "niveaux/niveau1.h"
 #include "ressources/ressources.h"
 
 #include <SDL_image.h>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -30,7 +33,10 @@ constexpr int TITRE = 0;
 void dort(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
 
 // Starts the game in `dossier` on the virtual display, its messages going to `sortie`.
-pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::string& sortie)
+// By default the mixer opens SDL's silent driver; "aucun" is a sound device that cannot open.
+// Without a video driver named, the game finds the X server by itself, as on a desktop.
+pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::string& sortie,
+                const std::string& audio = "dummy", bool pilote_video_nomme = true)
 {
     std::vector<std::string> env;
     for (char** v = environ; *v != NULL; v++)
@@ -39,8 +45,9 @@ pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::s
             env.push_back(*v);
     for (const std::string& v : x.variables())
         env.push_back(v);
-    env.push_back("SDL_VIDEODRIVER=x11");    // no fallback to a text-mode driver
-    env.push_back("SDL_AUDIODRIVER=dummy");  // no sound card here; the mixer must still open
+    if (pilote_video_nomme)
+        env.push_back("SDL_VIDEODRIVER=x11");
+    env.push_back("SDL_AUDIODRIVER=" + audio);
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());
@@ -51,10 +58,22 @@ pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::s
     posix_spawn_file_actions_addchdir_np(&actions, dossier.c_str());
     posix_spawn_file_actions_addopen(&actions, 1, sortie.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    // Started as from a terminal: a test run in the background (where the shell ignores
+    // Ctrl+C) must not pass that on, since the game keeps a signal its shell ignores ignored.
+    posix_spawnattr_t attributs;
+    posix_spawnattr_init(&attributs);
+    sigset_t signaux;
+    sigemptyset(&signaux);
+    posix_spawnattr_setsigmask(&attributs, &signaux);
+    sigaddset(&signaux, SIGINT);
+    sigaddset(&signaux, SIGTERM);
+    posix_spawnattr_setsigdefault(&attributs, &signaux);
+    posix_spawnattr_setflags(&attributs, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     char* argv[] = {const_cast<char*>(JEU), NULL};
     pid_t pid = -1;
-    if (posix_spawn(&pid, JEU, &actions, NULL, argv, envp.data()) != 0)
+    if (posix_spawn(&pid, JEU, &actions, &attributs, argv, envp.data()) != 0)
         pid = -1;
+    posix_spawnattr_destroy(&attributs);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
@@ -71,6 +90,22 @@ int attend_fin(pid_t pid, int dixiemes)
     return -1;
 }
 
+// Sends the signal and returns the seconds the game took to die of it (-1: it did not).
+double tue(pid_t pid, int sig)
+{
+    kill(pid, sig);
+    const auto envoi = std::chrono::steady_clock::now();
+    int etat = 0;
+    while (waitpid(pid, &etat, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() - envoi > std::chrono::seconds(10))
+            return -1;
+        dort(5);
+    }
+    if (!WIFSIGNALED(etat) || WTERMSIG(etat) != sig)
+        return -1;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - envoi).count();
+}
+
 std::string lit_fichier(const std::string& nom)
 {
     std::ifstream f(nom);
@@ -84,8 +119,8 @@ protected:
         ASSERT_EQ(access(JEU, X_OK), 0) << JEU << " is not built";
         ASSERT_EQ(std::system("command -v xdotool >/dev/null && command -v xwd >/dev/null"), 0)
             << "the real-window test needs xdotool and xwd (packages xdotool, x11-apps)";
-        if (std::system("command -v xvfb-run >/dev/null") != 0)
-            GTEST_SKIP() << "Xvfb cannot start: xvfb-run is not installed (package xvfb)";
+        if (std::system("command -v Xvfb >/dev/null") != 0)
+            GTEST_SKIP() << "Xvfb is not installed (package xvfb)";
         std::string erreur;
         if (!x.demarre(&erreur))
             GTEST_SKIP() << erreur;
@@ -97,7 +132,7 @@ protected:
 
     void TearDown() override
     {
-        if (jeu > 0 && attend_fin(jeu, 1) < 0 && kill(jeu, 0) == 0) {
+        if (jeu > 0 && waitpid(jeu, NULL, WNOHANG) == 0) {
             kill(jeu, SIGKILL);
             waitpid(jeu, NULL, 0);
         }
@@ -131,6 +166,19 @@ protected:
         return false;
     }
 
+    // From the title screen into stage 1, past its title card: play is going on.
+    void jusqu_en_jeu()
+    {
+        ASSERT_TRUE(entree_jusqu_a(parametres_niveau1().carte_titre)) << "stage 1 did not start";
+        dort(4000);  // the title card holds 3 s, then the ship flies in and play goes on
+        const capture avant = x.capture_ecran();
+        dort(500);
+        const capture apres = x.capture_ecran();
+        EXPECT_NE(avant.rgb, apres.rgb) << "the stage does not move";
+        EXPECT_LT(ressemblance(apres, images[parametres_niveau1().carte_titre]), MEME_IMAGE);
+        EXPECT_LT(ressemblance(apres, images[TITRE]), MEME_IMAGE);
+    }
+
     // From the start of the game to the title screen, ready to take Enter.
     void jusqu_au_titre()
     {
@@ -152,21 +200,40 @@ protected:
 
 }  // namespace
 
-TEST_F(PartieReelle, FromTheIntroductionIntoStageOneAndOutWithEscape)
+TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOneAndOut)
+{
+    jeu = lance_jeu(JEU_DOSSIER, x, sortie, "aucun", false);
+    ASSERT_GT(jeu, 0);
+    ASSERT_NO_FATAL_FAILURE(jusqu_au_titre());
+    ASSERT_NO_FATAL_FAILURE(jusqu_en_jeu());
+    x.touche("Escape");
+    EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 0) << lit_fichier(sortie);
+    const std::string messages = lit_fichier(sortie);
+    EXPECT_EQ(messages.rfind("Warning: Couldn't set 44100 Hz 16-bit audio (", 0), 0u) << messages;
+    EXPECT_EQ(messages.find('\n'), messages.size() - 1) << "more than the one warning: " << messages;
+}
+
+TEST_F(PartieReelle, CtrlCEndsTheGameAtOnceOnTheIntroductionPage)
+{
+    jeu = lance_jeu(JEU_DOSSIER, x, sortie);
+    ASSERT_GT(jeu, 0);
+    ASSERT_TRUE(montre(INTRO[0], DIXIEMES_ATTENTE)) << lit_fichier(sortie);
+    const double delai = tue(jeu, SIGINT);
+    jeu = -1;
+    EXPECT_GE(delai, 0) << "the game did not die of SIGINT";
+    EXPECT_LT(delai, 1.0);
+}
+
+TEST_F(PartieReelle, KillEndsTheGameAtOnceInPlay)
 {
     jeu = lance_jeu(JEU_DOSSIER, x, sortie);
     ASSERT_GT(jeu, 0);
     ASSERT_NO_FATAL_FAILURE(jusqu_au_titre());
-    ASSERT_TRUE(entree_jusqu_a(parametres_niveau1().carte_titre)) << "stage 1 did not start";
-    dort(4000);  // the title card holds 3 s, then the ship flies in and play goes on
-    const capture avant = x.capture_ecran();
-    dort(500);
-    const capture apres = x.capture_ecran();
-    EXPECT_NE(avant.rgb, apres.rgb) << "the stage does not move";
-    EXPECT_LT(ressemblance(apres, images[parametres_niveau1().carte_titre]), MEME_IMAGE);
-    EXPECT_LT(ressemblance(apres, images[TITRE]), MEME_IMAGE);
-    x.touche("Escape");
-    EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 0) << lit_fichier(sortie);
+    ASSERT_NO_FATAL_FAILURE(jusqu_en_jeu());
+    const double delai = tue(jeu, SIGTERM);
+    jeu = -1;
+    EXPECT_GE(delai, 0) << "the game did not die of SIGTERM";
+    EXPECT_LT(delai, 1.0);
 }
 
 TEST_F(PartieReelle, APictureMissingInTheStageEndsTheGameWithAMessage)
@@ -182,5 +249,6 @@ TEST_F(PartieReelle, APictureMissingInTheStageEndsTheGameWithAMessage)
     // The stage's title card shows only for the moment it takes to fail.
     x.touche("Return");
     EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 1);
-    EXPECT_EQ(lit_fichier(sortie), "The game had to stop: cannot load picture \"Images/Score.bmp\"\n");
+    EXPECT_EQ(lit_fichier(sortie), "The game had to stop: cannot load picture \"Images/Score.bmp\": "
+                                   "Couldn't open Images/Score.bmp\n");
 }

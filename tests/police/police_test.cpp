@@ -144,6 +144,42 @@ TEST(Police, GetPixelLitChaqueProfondeurEtNeSortJamaisDeLImage)
     }
 }
 
+TEST(Police, GetPixelLitLesPixelsTassesEtRefuseCeQuIlNePeutLireSansSortirDuTampon)
+{
+    // 1- and 4-bit pixels share bytes, the leftmost in the highest bits; every read of these
+    // rows (10 pixels: 2 and 5 bytes) stays inside the exact buffer.
+    Uint8 un_bit[2] = {0xA0, 0x40};  // pixels 0 and 2 set; pixel 9 set
+    SDL_Surface* s1 = SDL_CreateRGBSurfaceFrom(un_bit, 10, 1, 1, 2, 0, 0, 0, 0);
+    ASSERT_NE(s1, nullptr);
+    EXPECT_EQ(GetPixel(s1, 0, 0), 1u);
+    EXPECT_EQ(GetPixel(s1, 1, 0), 0u);
+    EXPECT_EQ(GetPixel(s1, 2, 0), 1u);
+    EXPECT_EQ(GetPixel(s1, 9, 0), 1u);
+    SDL_FreeSurface(s1);
+    Uint8 quatre_bits[5] = {0x12, 0x00, 0x00, 0x00, 0x0F};
+    SDL_Surface* s4 = SDL_CreateRGBSurfaceFrom(quatre_bits, 10, 1, 4, 5, 0, 0, 0, 0);
+    ASSERT_NE(s4, nullptr);
+    EXPECT_EQ(GetPixel(s4, 0, 0), 1u);
+    EXPECT_EQ(GetPixel(s4, 1, 0), 2u);
+    EXPECT_EQ(GetPixel(s4, 9, 0), 15u);
+    SDL_FreeSurface(s4);
+
+    // A pitch shorter than the row: the pixels past it are not read.
+    Uint8 court[4] = {1, 2, 3, 4};
+    SDL_Surface* s8 = SDL_CreateRGBSurfaceFrom(court, 6, 1, 8, 4, 0, 0, 0, 0);
+    ASSERT_NE(s8, nullptr);
+    EXPECT_EQ(GetPixel(s8, 3, 0), 4u);
+    EXPECT_EQ(GetPixel(s8, 4, 0), 0xFFFFFFFFu);
+    SDL_FreeSurface(s8);
+
+    // 24-bit pixels whose red channel is said to lie in a fourth byte cannot be read.
+    Uint8 rvb[3] = {1, 2, 3};
+    SDL_Surface* s24 = SDL_CreateRGBSurfaceFrom(rvb, 1, 1, 24, 3, 0xFF000000, 0xFF00, 0xFF, 0);
+    ASSERT_NE(s24, nullptr);
+    EXPECT_EQ(GetPixel(s24, 0, 0), 0xFFFFFFFFu);
+    SDL_FreeSurface(s24);
+}
+
 TEST(Police, UneImageAbsenteNOuvreRien)
 {
     EXPECT_EQ(ouvre_police("./Images/Absente.png"), nullptr);

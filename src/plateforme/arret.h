@@ -1,0 +1,15 @@
+// Ctrl+C and kill end the game at once, in play and on every screen. SDL would turn both
+// signals into a window-close request, which the stages ignore and the pages take as "next
+// page"; the game writes no file, so there is nothing to save before leaving.
+#pragma once
+
+// Takes SIGINT and SIGTERM for the game (a signal the shell set to be ignored stays ignored).
+// Called before SDL starts: SDL then leaves these signals alone.
+void installe_arret();
+
+// True once a stop has been asked for.
+bool arret_demande();
+
+// When a stop has been asked for: closes SDL (which gives the desktop its display mode back)
+// and ends the process by that same signal. Otherwise returns at once.
+void honore_arret();
