@@ -23,11 +23,11 @@ struct issue {
 };
 
 // Runs the game in `dossier` with the given environment settings (a shell `env` argument
-// list, "-u NAME" removes a variable) and collects what it prints.
-issue lance_jeu(const std::string& dossier, const std::string& environnement)
+// list, "-u NAME" removes a variable) and command line, and collects what it prints.
+issue lance_jeu(const std::string& dossier, const std::string& environnement, const std::string& arguments = "")
 {
     const std::string commande = "cd '" + dossier + "' && env -u DISPLAY " + environnement +
-                                 " timeout -s KILL 60 '" + JEU + "' 2>&1";
+                                 " timeout -s KILL 60 '" + JEU + "' " + arguments + " 2>&1";
     std::FILE* flux = popen(commande.c_str(), "r");
     issue r{-1, ""};
     char morceau[256];
@@ -173,4 +173,22 @@ TEST_F(Demarrage, WithoutASoundDeviceTheGameWarnsOnceAndLoadsEverything)
     EXPECT_EQ(sortie.rfind("Warning: Couldn't set 44100 Hz 16-bit audio (", 0), 0u) << sortie;
     EXPECT_NE(sortie.find("playing without sound\n"), std::string::npos) << sortie;
     EXPECT_EQ(nb_lignes(sortie), 1) << sortie;
+}
+
+TEST_F(Demarrage, TheCommandLineIsReadBeforeAnythingStarts)
+{
+    // Help and version need neither a display nor the game's data; a bad option says why
+    // and ends with status 2.
+    issue r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--help");
+    EXPECT_EQ(r.statut, 0);
+    EXPECT_NE(r.sortie.find("--scale N"), std::string::npos) << r.sortie;
+    r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--version");
+    EXPECT_EQ(r.statut, 0);
+    EXPECT_EQ(r.sortie.rfind("polarite ", 0), 0u) << r.sortie;
+    r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--window --stage 6");
+    EXPECT_EQ(r.statut, 2);
+    EXPECT_NE(r.sortie.find("--stage takes 1 to 5 or 'final', not '6'"), std::string::npos) << r.sortie;
+    r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--fast");
+    EXPECT_EQ(r.statut, 2);
+    EXPECT_NE(r.sortie.find("unknown option '--fast'"), std::string::npos) << r.sortie;
 }
