@@ -1,4 +1,4 @@
-// Explosion strips cut into one picture per phase. A run-length encoded picture drawn from
+// Strips cut into one picture per phase. A run-length encoded picture drawn from
 // a source rectangle narrower than itself is decoded run by run across its whole width on
 // every row; a stage-4 wall of butterflies exploding at once cost a frame 150 us that way.
 // A phase drawn whole from its own picture walks only its own runs, and puts the same
@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int CAPACITE_BANDES = 8;  // each strip of the catalogue, twice over
+constexpr int CAPACITE_BANDES = 2 * NB_BANDES_A_PHASES;  // each strip of the catalogue, twice over
 
 // The pieces of one strip; `bande` is NULL while the strip is still being converted.
 struct bande_decoupee {

@@ -49,17 +49,17 @@ bool charge_groupe(ressources* r, const groupe_images& g)
             SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, e.r, e.g, e.b));
     });
     // Strips are cut while their pixels are still those of the file.
-    int decoupes[NB_BANDES_EXPLOSION];
-    for (int b = 0; b < NB_BANDES_EXPLOSION; b++)
-        decoupes[b] = dans_groupe(g, bandes_explosion[b].slot)
-                          ? decoupe_bande(image(r, bandes_explosion[b].slot), bandes_explosion[b].largeur_phase)
+    int decoupes[NB_BANDES_A_PHASES];
+    for (int b = 0; b < NB_BANDES_A_PHASES; b++)
+        decoupes[b] = dans_groupe(g, bandes_a_phases[b].slot)
+                          ? decoupe_bande(image(r, bandes_a_phases[b].slot), bandes_a_phases[b].largeur_phase)
                           : -1;
     pour_chaque_slot(g, [&](int slot) {
         if (slot >= PREMIERE_IMAGE_CONVERTIE)
             r->slots[slot] = convertit_ecran(image(r, slot));
     });
-    for (int b = 0; b < NB_BANDES_EXPLOSION; b++)
-        attache_bande(decoupes[b], image(r, bandes_explosion[b].slot));
+    for (int b = 0; b < NB_BANDES_A_PHASES; b++)
+        attache_bande(decoupes[b], image(r, bandes_a_phases[b].slot));
     return groupe_complet(r, g);
 }
 

@@ -53,14 +53,15 @@ SDL_Surface* convertit_ecran(SDL_Surface* image);
 // pays for the encoding. The picture then has no pixels until it is locked.
 void fixe_cle_rapide(SDL_Surface* image, Uint32 cle);
 
-// Explosion strips: a row of phases of one width, each phase cut at load time into a
-// picture of its own (bandes.cpp) that a blit of the phase from the strip can use instead.
-struct bande_explosion {
+// Strips drawn a phase at a time (the explosions, the gauge): a row of phases of one width,
+// each cut at load time into a picture of its own (bandes.cpp) that a blit of the phase
+// from the strip uses instead.
+struct bande_a_phases {
     int slot;
     int largeur_phase;
 };
-constexpr int NB_BANDES_EXPLOSION = 4;
-extern const bande_explosion bandes_explosion[NB_BANDES_EXPLOSION];
+constexpr int NB_BANDES_A_PHASES = 7;
+extern const bande_a_phases bandes_a_phases[NB_BANDES_A_PHASES];
 constexpr int MAX_PHASES_BANDE = 16;
 
 // Cuts a loaded, keyed strip (not yet converted) into converted, keyed phase pictures;

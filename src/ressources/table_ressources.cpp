@@ -223,7 +223,10 @@ const groupe_images groupes_images[NB_GROUPES_IMAGES] = {
     {1, {{80, 83}}},    {1, {{84, 102}}},   {1, {{103, 158}}},         {1, {{159, 188}}},
 };
 
-const bande_explosion bandes_explosion[NB_BANDES_EXPLOSION] = {
+const bande_a_phases bandes_a_phases[NB_BANDES_A_PHASES] = {
+    {28, 29},   // "Images/Barre.bmp", a gauge level per phase
+    {29, 29},   // "Images/Barre_Rouge.bmp"
+    {30, 29},   // "Images/Barre_Bleu.bmp"
     {80, 32},   // "Images/Explosions1.bmp"
     {81, 64},   // "Images/Explosions2.bmp"
     {82, 96},   // "Images/Explosions3.bmp"

@@ -100,15 +100,15 @@ TEST(Catalogue, ToutEstChargeEtLesImagesSontAuFormatDeLEcran)
         EXPECT_EQ(image(r, slot)->format->BitsPerPixel, ecran->BitsPerPixel) << slot;
     // Slots 0 to 9 keep the format they were read in (the PNG pages are plain RGB).
     EXPECT_EQ(image(r, 0)->format->BytesPerPixel, 3);
-    // Every explosion strip is cut, to its last phase, and its pieces go with it.
-    for (const bande_explosion& b : bandes_explosion) {
+    // Every strip drawn by phases is cut, to its last phase, and its pieces go with it.
+    for (const bande_a_phases& b : bandes_a_phases) {
         SDL_Surface* bande = image(r, b.slot);
         const SDL_Rect derniere = cree_rect_test((bande->w - 1) / b.largeur_phase * b.largeur_phase, bande->h,
                                                  b.largeur_phase);
         EXPECT_NE(piece_de_bande(bande, &derniere), nullptr) << b.slot;
     }
     libere_ressources(r);
-    for (const bande_explosion& b : bandes_explosion) {
+    for (const bande_a_phases& b : bandes_a_phases) {
         const SDL_Rect premiere = cree_rect_test(0, 480, b.largeur_phase);
         EXPECT_EQ(piece_de_bande(image(r, b.slot), &premiere), nullptr) << b.slot;  // the slot's old picture
     }
