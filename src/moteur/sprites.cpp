@@ -4,6 +4,7 @@
 
 #include "memoire/suivi.h"
 #include "plateforme/horloge.h"
+#include "ressources/ressources.h"
 
 namespace {
 
@@ -166,5 +167,9 @@ void place_rect(SDL_Rect* r, SDL_Rect valeur) { *r = valeur; }
 
 void blit(SDL_Surface* image, SDL_Rect* source, SDL_Surface* ecran, SDL_Rect* dest)
 {
-    SDL_UpperBlit(image, source, ecran, dest);
+    SDL_Surface* piece = source != NULL ? piece_de_bande(image, source) : NULL;
+    if (piece != NULL)
+        SDL_UpperBlit(piece, NULL, ecran, dest);
+    else
+        SDL_UpperBlit(image, source, ecran, dest);
 }

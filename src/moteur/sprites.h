@@ -84,4 +84,5 @@ void deplace_rect(SDL_Rect* r, int dx, int dy);
 void place_rect(SDL_Rect* r, SDL_Rect valeur);
 
 // The one way to draw: SDL's own blit, which writes the clipped rectangle back into `dest`.
+// A phase of a strip (an explosion, the gauge) is drawn from the piece cut from it at load time.
 void blit(SDL_Surface* image, SDL_Rect* source, SDL_Surface* ecran, SDL_Rect* dest);

@@ -35,6 +35,13 @@ void pour_chaque_slot(const groupe_images& g, F f)
             f(slot);
 }
 
+bool dans_groupe(const groupe_images& g, int slot)
+{
+    bool dedans = false;
+    pour_chaque_slot(g, [&](int s) { dedans = dedans || s == slot; });
+    return dedans;
+}
+
 bool groupe_complet(const ressources* r, const groupe_images& g)
 {
     bool complet = true;
@@ -64,10 +71,19 @@ bool charge_groupe(ressources* r, const groupe_images& g)
         if (e.a_cle)
             SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, e.r, e.g, e.b));
     });
+    // Strips are cut while their pixels are still those of the file.
+    int decoupes[NB_BANDES_A_PHASES];
+    for (int b = 0; b < NB_BANDES_A_PHASES; b++)
+        decoupes[b] = dans_groupe(g, bandes_a_phases[b].slot)
+                          ? decoupe_bande(image(r, bandes_a_phases[b].slot), bandes_a_phases[b].largeur_phase)
+                          : -1;
     pour_chaque_slot(g, [&](int slot) {
         if (slot >= PREMIERE_IMAGE_CONVERTIE)
             r->slots[slot] = convertit_ecran(image(r, slot));
     });
+    // A strip that failed to convert lets go of its pieces here.
+    for (int b = 0; b < NB_BANDES_A_PHASES; b++)
+        attache_bande(decoupes[b], image(r, bandes_a_phases[b].slot));
     return groupe_converti(r, g);
 }
 
@@ -115,8 +131,10 @@ ressources* charge_ressources()
 
 void libere_ressources(ressources* r)
 {
-    for (int slot = 0; slot < PREMIERE_MUSIQUE; slot++)
+    for (int slot = 0; slot < PREMIERE_MUSIQUE; slot++) {
+        libere_bande(image(r, slot));
         SDL_FreeSurface(image(r, slot));
+    }
     for (int slot = PREMIERE_MUSIQUE; slot < PREMIER_SON; slot++)
         if (musique(r, slot) != NULL)
             Mix_FreeMusic(musique(r, slot));

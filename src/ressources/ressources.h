@@ -57,5 +57,27 @@ SDL_Surface* convertit_ecran(SDL_Surface* image);
 // pays for the encoding. The picture then has no pixels until it is locked.
 void fixe_cle_rapide(SDL_Surface* image, Uint32 cle);
 
+// Strips drawn a phase at a time (the explosions, the gauge): a row of phases of one width,
+// each cut at load time into a picture of its own (bandes.cpp) that a blit of the phase
+// from the strip uses instead.
+struct bande_a_phases {
+    int slot;
+    int largeur_phase;
+};
+constexpr int NB_BANDES_A_PHASES = 7;
+extern const bande_a_phases bandes_a_phases[NB_BANDES_A_PHASES];
+constexpr int MAX_PHASES_BANDE = 16;
+
+// Cuts a loaded, keyed strip (not yet converted) into converted, keyed phase pictures;
+// the last may be narrower. Returns the cut's number, or -1 when nothing was cut.
+int decoupe_bande(SDL_Surface* chargee, int largeur_phase);
+// Ties a cut to the strip's converted picture; NULL (the conversion failed) frees the cut.
+void attache_bande(int decoupe, SDL_Surface* bande);
+// Frees the pieces cut from this strip, if any.
+void libere_bande(const SDL_Surface* bande);
+// The piece that a blit of `source` from `bande` draws exactly (same pixels, same place,
+// same clipped rectangle), or NULL.
+SDL_Surface* piece_de_bande(const SDL_Surface* bande, const SDL_Rect* source);
+
 // Plays a chunk once on a fixed mixer channel, cutting what that channel played; NULL plays nothing.
 void joue_son(int canal, Mix_Chunk* son);

@@ -222,3 +222,13 @@ const groupe_images groupes_images[NB_GROUPES_IMAGES] = {
     {1, {{69, 71}}},    {1, {{72, 72}}},    {1, {{73, 78}}},           {1, {{79, 79}}},
     {1, {{80, 83}}},    {1, {{84, 102}}},   {1, {{103, 158}}},         {1, {{159, 188}}},
 };
+
+const bande_a_phases bandes_a_phases[NB_BANDES_A_PHASES] = {
+    {28, 29},   // "Images/Barre.bmp", a gauge level per phase
+    {29, 29},   // "Images/Barre_Rouge.bmp"
+    {30, 29},   // "Images/Barre_Bleu.bmp"
+    {80, 32},   // "Images/Explosions1.bmp"
+    {81, 64},   // "Images/Explosions2.bmp"
+    {82, 96},   // "Images/Explosions3.bmp"
+    {83, 192},  // "Images/Explosions4.bmp"
+};

@@ -79,6 +79,13 @@ bool finit_par(const std::string& nom, const std::string& fin)
     return nom.size() >= fin.size() && nom.compare(nom.size() - fin.size(), fin.size(), fin) == 0;
 }
 
+// A phase's source rectangle: columns from x, the whole height.
+SDL_Rect cree_rect_test(int x, int h, int w)
+{
+    SDL_Rect r = {static_cast<Sint16>(x), 0, static_cast<Uint16>(w), static_cast<Uint16>(h)};
+    return r;
+}
+
 size_t tas_utilise() { return mallinfo2().uordblks; }
 
 TEST(Catalogue, ToutEstChargeEtLesImagesSontAuFormatDeLEcran)
@@ -93,7 +100,18 @@ TEST(Catalogue, ToutEstChargeEtLesImagesSontAuFormatDeLEcran)
         EXPECT_EQ(image(r, slot)->format->BitsPerPixel, ecran->BitsPerPixel) << slot;
     // Slots 0 to 9 keep the format they were read in (the PNG pages are plain RGB).
     EXPECT_EQ(image(r, 0)->format->BytesPerPixel, 3);
+    // Every strip drawn by phases is cut, to its last phase, and its pieces go with it.
+    for (const bande_a_phases& b : bandes_a_phases) {
+        SDL_Surface* bande = image(r, b.slot);
+        const SDL_Rect derniere = cree_rect_test((bande->w - 1) / b.largeur_phase * b.largeur_phase, bande->h,
+                                                 b.largeur_phase);
+        EXPECT_NE(piece_de_bande(bande, &derniere), nullptr) << b.slot;
+    }
     libere_ressources(r);
+    for (const bande_a_phases& b : bandes_a_phases) {
+        const SDL_Rect premiere = cree_rect_test(0, 480, b.largeur_phase);
+        EXPECT_EQ(piece_de_bande(image(r, b.slot), &premiere), nullptr) << b.slot;  // the slot's old picture
+    }
     std::free(r);
 }
 
