@@ -75,7 +75,8 @@ ennemi* cree_ennemi_anime(const espece& k, const animation_espece& a, const ress
                           int apparition)
 {
     ennemi* e = cree_ennemi_espece(k, r, x, y, apparition);
-    fixe_image2_ennemi(e, image(r, a.image2));
+    if (a.image2 != AUCUN)
+        fixe_image2_ennemi(e, image(r, a.image2));
     fixe_animation_ennemi(e, a.seuil, a.periode);
     return e;
 }

@@ -8,6 +8,10 @@
 // A slot number that stands for "none" in the tables below.
 constexpr int AUCUN = -1;
 
+// Shot colours as the stages' tables name them.
+constexpr int ROUGE = GENRE_ROUGE;
+constexpr int BLEU = GENRE_BLEU;
+
 // One row of a stage's kind table: everything an enemy of this kind is built with,
 // apart from its start, its appearance time and its path.
 struct espece {
@@ -89,8 +93,14 @@ void ajoute_vitesses(etape* s, tir modele, const vitesse* v, int n);
 
 // The second animation picture of a kind and the frames each picture shows.
 struct animation_espece {
-    int image2;             // slot of the second picture
+    int image2;             // slot of the second picture, AUCUN to keep the body picture throughout
     int seuil, periode;     // first picture while the counter is below `seuil`; back to 0 past `periode`
+};
+
+// A kind table row with its animation, for the stages whose every kind has one.
+struct espece_animee {
+    espece corps;
+    animation_espece animation;
 };
 
 // An enemy of kind k whose body alternates between its picture and a second one.

@@ -18,9 +18,6 @@ constexpr int SON_SALVE = 201;             // "Sound/Shot3.wav", on channel 3 wi
 constexpr int SON_FROID1 = 204;            // "Sound/Cold1.wav"
 constexpr int SON_FROID4 = 205;            // "Sound/Cold4.wav"
 
-constexpr int ROUGE = GENRE_ROUGE;
-constexpr int BLEU = GENRE_BLEU;
-
 // ---------------------------------------------------------------------------------------
 // Kinds: one row per body.
 

@@ -16,9 +16,6 @@ constexpr int SON_EXPLOSION = 207;         // "Sound/explosion2.wav"
 constexpr int SON_EXPLOSION_LOURDE = 208;  // "Sound/explosion3.wav", the boss only
 constexpr int SON_SALVE = 202;             // "Sound/Shot4.wav", with every step that fires
 
-constexpr int ROUGE = GENRE_ROUGE;
-constexpr int BLEU = GENRE_BLEU;
-
 // ---------------------------------------------------------------------------------------
 // Kinds: one row per body, and the second picture of those that have one.
 

@@ -17,12 +17,6 @@ constexpr int SON_EXPLOSION = 207;  // "Sound/explosion2.wav", every enemy's
 constexpr int SON_SALVE = 202;      // "Sound/Shot4.wav": gunships and bars
 constexpr int SON_SALVE_BOSS = 201; // "Sound/Shot3.wav": mid-boss and boss
 
-// A move long enough to end only when the enemy leaves the screen.
-constexpr int JUSQU_AU_BORD = 5000;
-
-constexpr int ROUGE = GENRE_ROUGE;
-constexpr int BLEU = GENRE_BLEU;
-
 // ---------------------------------------------------------------------------------------
 // Kinds: one row per body.
 

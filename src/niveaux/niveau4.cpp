@@ -28,12 +28,6 @@ constexpr int SON_EXPLOSION_LOURDE = 208;  // "Sound/explosion3.wav", the second
 constexpr int SON_FEU = 202;               // "Sound/Shot4.wav", every firing step...
 constexpr int SON_FEU_GARDIEN = 201;       // "Sound/Shot3.wav", ...but the first mid-boss's
 
-// A move long enough to end only when the enemy leaves the screen.
-constexpr int JUSQU_AU_BORD = 5000;
-
-constexpr int ROUGE = GENRE_ROUGE;
-constexpr int BLEU = GENRE_BLEU;
-
 // ---------------------------------------------------------------------------------------
 // Kinds: one row per body, with its second animation picture and its animation pace.
 
@@ -52,13 +46,7 @@ enum sorte {
     NB_SORTES
 };
 
-struct sorte_niveau4 {
-    espece k;
-    int image2;  // AUCUN: the body picture throughout
-    int seuil_anim, periode_anim;
-};
-
-const sorte_niveau4 sortes[NB_SORTES] = {
+const espece_animee sortes[NB_SORTES] = {
     // pic  hit    w    h   vie slots pol  pts  rx  ry  expl ph   ms   ew   eh  sound                 tag     script             shots    2nd  animation
     {{157, AUCUN, 14,  14,    4,   1,  1,    1,  6,  6, 80, 12,  50,  32,  30, SON_EXPLOSION,        &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN}, 158,   10, 20},  // blue butterfly
     {{155, AUCUN, 14,  14,    2,   1,  2,    1,  6,  6, 80, 12,  50,  32,  30, SON_EXPLOSION,        &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN}, 156,   10, 20},  // white butterfly
@@ -75,12 +63,7 @@ const sorte_niveau4 sortes[NB_SORTES] = {
 
 ennemi* cree(sorte qui, const ressources* r, int x, int y, int apparition)
 {
-    const sorte_niveau4& s = sortes[qui];
-    ennemi* e = cree_ennemi_espece(s.k, r, x, y, apparition);
-    if (s.image2 != AUCUN)
-        fixe_image2_ennemi(e, image(r, s.image2));
-    fixe_animation_ennemi(e, s.seuil_anim, s.periode_anim);
-    return e;
+    return cree_ennemi_anime(sortes[qui].corps, sortes[qui].animation, r, x, y, apparition);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -91,9 +74,6 @@ const allure_tir PETIT[2] = {{85, 100, 8, 8}, {84, 99, 8, 8}};
 const allure_tir GROS[2] = {{102, 88, 16, 16}, {101, 86, 16, 16}};
 const allure_tir GROS_ROUGE_GARDIEN = {88, 102, 16, 16};  // the first mid-boss's red shots
 
-struct vitesse {
-    int dx, dy;
-};
 struct point {
     int x, y;
 };
@@ -345,7 +325,7 @@ void rang_de_drones(const colonnes& c, int temps, ennemi** place, const ressourc
 
 ennemi* canonniere_passe(const passage_canonniere& p, int temps, const ressources* r)
 {
-    const int c = sortes[p.qui].k.couleur_tirs;
+    const int c = sortes[p.qui].corps.couleur_tirs;
     ennemi* e = cree(p.qui, r, p.x, CANONNIERE_Y, temps);
     ajoute_deplacement(e, p.dx, 0, p.duree);
     ajoute_deplacement(e, 0, 0, CANONNIERE_ATTENTE);
@@ -360,7 +340,7 @@ void rang_de_tourelles(bool inversees, int temps, ennemi** place, const ressourc
     for (int k = 0; k < NB_TOURELLES; k++) {
         const tourelle& t = TOURELLES[k];
         const sorte qui = inversees ? (t.qui == TOURELLE_ROUGE ? TOURELLE_BLEUE : TOURELLE_ROUGE) : t.qui;
-        const int c = sortes[qui].k.couleur_tirs;
+        const int c = sortes[qui].corps.couleur_tirs;
         ennemi* e = cree(qui, r, t.x, TOURELLE_Y, temps);
         ajoute_deplacement(e, t.dx, 0, t.duree);
         ajoute_deplacement(e, 0, 0, TOURELLE_ATTENTE);

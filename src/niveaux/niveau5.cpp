@@ -21,12 +21,6 @@ constexpr int SON_EXPLOSION_LOURDE = 208;  // "Sound/explosion3.wav"
 constexpr int SON_TIR = 202;               // "Sound/Shot4.wav"
 constexpr int SON_TIR_LOURD = 201;         // "Sound/Shot3.wav"
 
-// A move long enough to end only when the enemy leaves the screen.
-constexpr int JUSQU_AU_BORD = 5000;
-
-constexpr int ROUGE = GENRE_ROUGE;
-constexpr int BLEU = GENRE_BLEU;
-
 // ---------------------------------------------------------------------------------------
 // Kinds: one row per body, with its second animation picture.
 
@@ -46,15 +40,9 @@ enum sorte {
     NB_SORTES
 };
 
-struct sorte_niveau5 {
-    espece corps;
-    int image2;  // AUCUN: the body picture throughout
-    int seuil_anim, periode_anim;
-};
-
 constexpr int S1 = SCRIPT_UNE_FOIS;
 
-const sorte_niveau5 sortes[NB_SORTES] = {
+const espece_animee sortes[NB_SORTES] = {
     //  pic  hit   w    h    vie slots pol   pts  rx   ry  expl ph   ms   ew   eh  sound                 tag      script            shots     pic2 anim
     {{172, AUCUN,  32,   9,    1,   1,  1,    1,  14,   4, 80, 12,  50,  32,  30, SON_EXPLOSION,        &GOLGOTH, S1,               AUCUN}, 173,  10, 20},
     {{176, AUCUN,  48,  47,    1,   1,  1,    1,  19,  19, 80, 12,  50,  32,  30, SON_EXPLOSION,        &GOLGOTH, S1,               AUCUN}, 180,  10, 20},
@@ -72,12 +60,7 @@ const sorte_niveau5 sortes[NB_SORTES] = {
 
 ennemi* cree(sorte qui, const ressources* r, int x, int y, int apparition)
 {
-    const sorte_niveau5& s = sortes[qui];
-    ennemi* e = cree_ennemi_espece(s.corps, r, x, y, apparition);
-    if (s.image2 != AUCUN)
-        fixe_image2_ennemi(e, image(r, s.image2));
-    fixe_animation_ennemi(e, s.seuil_anim, s.periode_anim);
-    return e;
+    return cree_ennemi_anime(sortes[qui].corps, sortes[qui].animation, r, x, y, apparition);
 }
 
 // The heavy gunships' shots: a plain first picture, the stage's large shot second.

@@ -11,9 +11,6 @@ namespace {
 
 constexpr int SON_TIR = 202;  // "Sound/Shot4.wav"
 
-constexpr int ROUGE = GENRE_ROUGE;
-constexpr int BLEU = GENRE_BLEU;
-
 // The pendulum: cross k (k = 0..18) aims (9 - k, 4), (9 - k, -4), (4, 9 - k), (-4, 9 - k)
 // from each side gun; a swing runs k = 0, 1, ..., 18, 17, ..., 1.
 constexpr int NB_CROIX = 19;

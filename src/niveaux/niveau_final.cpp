@@ -14,12 +14,6 @@ namespace {
 constexpr int SON_EXPLOSION = 207;  // "Sound/explosion2.wav"
 constexpr int SON_SALVE = 202;      // "Sound/Shot4.wav", with every step of the boss that fires
 
-// A move long enough to end only when the enemy leaves the screen.
-constexpr int JUSQU_AU_BORD = 5000;
-
-constexpr int ROUGE = GENRE_ROUGE;
-constexpr int BLEU = GENRE_BLEU;
-
 // ---------------------------------------------------------------------------------------
 // Kinds: one row per body. The cats of the second wave have the wider hit box.
 
@@ -34,11 +28,7 @@ const espece especes[NB_SORTES] = {
 
 // The second picture of each kind and its pace: the cats keep the creation pace, the boss
 // changes picture four times as often.
-struct animation {
-    int image2;
-    int seuil, periode;
-};
-const animation animations[NB_SORTES] = {
+const animation_espece animations[NB_SORTES] = {
     {185, 10, 20},  // "Images/Chat2.png"
     {185, 10, 20},
     {187, 4, 8},    // "Images/Morvik2.png"
@@ -46,10 +36,7 @@ const animation animations[NB_SORTES] = {
 
 ennemi* cree(sorte k, const ressources* r, int x, int y, int apparition)
 {
-    ennemi* e = cree_ennemi_espece(especes[k], r, x, y, apparition);
-    fixe_image2_ennemi(e, image(r, animations[k].image2));
-    fixe_animation_ennemi(e, animations[k].seuil, animations[k].periode);
-    return e;
+    return cree_ennemi_anime(especes[k], animations[k], r, x, y, apparition);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -117,10 +104,6 @@ constexpr int BOSS_APPARITION = 38000;
 
 // Every shot of the boss is a large 16 x 16 one (index = genre).
 const allure_tir GROS_TIR[2] = {{102, 88, 16, 16}, {101, 86, 16, 16}};
-
-struct vitesse {
-    int dx, dy;
-};
 
 // The cross k (0 to 18), from the boss's middle at the top: each arm twice, on the same spot.
 constexpr int CROIX_X = 312;
