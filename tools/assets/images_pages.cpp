@@ -101,9 +101,10 @@ void page_clavier(toile& t)
     touche_fleche(t, 230, 120, 3.14159f);
     touche_fleche(t, 270, 120, 0);
     ecrit(t, "Move the ship", 330, 126, A_GAUCHE, style_corps(20));
-    touche(t, 270, 190, 36, "G", "Fire");
-    touche(t, 270, 250, 36, "F", "Switch colour red / blue");
-    touche(t, 270, 310, 36, "D", "Super shot (full gauge)");
+    touche(t, 270, 175, 36, "G", "Fire");
+    touche(t, 270, 225, 36, "F", "Switch colour red / blue");
+    touche(t, 270, 275, 36, "D", "Super shot (full gauge)");
+    touche(t, 270, 325, 36, "P", "Pause");
     touche(t, 210, 370, 96, "Escape", "Quit");
     ecrit(t, "Shots of your colour fill the gauge; the others hurt.", 320, 412, A_CENTRE, style_corps(16));
     ecrit(t, "PRESS ENTER", 320, 440, A_CENTRE, style_invite(16, rgb(150, 170, 200)));
