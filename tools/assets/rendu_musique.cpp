@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ebur128.h>
 #include <fluidsynth.h>
+#include <mutex>
 
 namespace {
 constexpr const char* fichier_soundfont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
@@ -61,8 +62,16 @@ void applique(piste& s, float k)
 }
 }  // namespace
 
+// FluidSynth keeps state shared between its synthesizers (tables set up on first use, the
+// cache of samples loaded from the SoundFont); one tune rendered on each thread at once
+// once gave a boss loop different bytes. Tunes are therefore rendered one at a time.
+namespace {
+std::mutex rendu_en_cours;
+}
+
 bool rend_morceau(const morceau& m, piste& s)
 {
+    std::unique_lock<std::mutex> un_seul(rendu_en_cours);
     fluid_set_log_function(FLUID_WARN, NULL, NULL);
     fluid_set_log_function(FLUID_INFO, NULL, NULL);
     fluid_set_log_function(FLUID_DBG, NULL, NULL);
@@ -105,6 +114,7 @@ bool rend_morceau(const morceau& m, piste& s)
     }
     delete_fluid_synth(syn);
     delete_fluid_settings(reglages);
+    un_seul.unlock();
 
     if (m.boucle > 0) {
         // One loop's worth from half a step before the second pass: it carries the first
