@@ -40,6 +40,8 @@ SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 dr
     return dessin;
 }
 
+SDL_Surface* surface_de_dessin() { return dessin != NULL ? dessin : SDL_GetVideoSurface(); }
+
 void montre_ecran(SDL_Surface* ecran)
 {
     if (bascule_demandee && fenetre != NULL) {

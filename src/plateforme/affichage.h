@@ -11,6 +11,10 @@ constexpr int ECHELLE_MAX = 4;
 // SDL_SetVideoMode) and returns the surface to draw to, or NULL with SDL's error set.
 SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 drapeaux, int echelle);
 
+// The surface every screen and stage draws to: the one ouvre_affichage returned, or SDL's
+// video surface when the display was opened without it (tests, tools).
+SDL_Surface* surface_de_dessin();
+
 // Shows a finished frame: the scaling copy when the window is larger, then the flip; and a
 // switch between window and full screen that Alt+Enter asked for.
 void montre_ecran(SDL_Surface* ecran);

@@ -1,7 +1,10 @@
 // Run-length accelerated colour keys. SDL encodes such a picture on its first blit to a
 // given destination and encodes it again whenever the destination changes; every picture
-// is drawn on the screen during play, so the screen is where it is encoded, at load time.
+// is drawn on the screen during play (the off-screen surface of a scaled window), so that
+// surface is where it is encoded, at load time.
 #include "ressources/ressources.h"
+
+#include "plateforme/affichage.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,7 +30,7 @@ void copie_coin(SDL_Surface* ecran, Uint8* tampon, int w, int h, bool vers_ecran
 // afterwards exactly what it showed before.
 void encode_sur_ecran(SDL_Surface* image)
 {
-    SDL_Surface* ecran = SDL_GetVideoSurface();
+    SDL_Surface* ecran = surface_de_dessin();
     if (ecran == NULL)
         return;
     const int w = std::min(image->w, ecran->w);
