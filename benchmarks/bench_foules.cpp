@@ -5,6 +5,7 @@
 // run, frame for frame alternately, so that both see the same machine load.
 #include "sans_ecran.h"
 
+#include "boucle/niveau.h"
 #include "memoire/suivi.h"
 #include "moteur/scene.h"
 #include "plateforme/horloge.h"
@@ -21,7 +22,6 @@ namespace {
 
 using horloge_bench = std::chrono::steady_clock;
 
-constexpr int PERIODE_IMAGE = 13;
 constexpr int IMAGES_DE_CHAUFFE = 5;
 constexpr int PAIRES_MESUREES = 60;  // bare frame, case frame, and again
 

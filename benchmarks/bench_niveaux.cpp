@@ -11,14 +11,8 @@
 #include "sans_ecran.h"
 #include "support/pilote_auto.h"
 
-#include "main/sequence.h"
+#include "contenu/niveaux_du_jeu.h"
 #include "memoire/suivi.h"
-#include "niveaux/niveau1.h"
-#include "niveaux/niveau2.h"
-#include "niveaux/niveau3.h"
-#include "niveaux/niveau4.h"
-#include "niveaux/niveau5.h"
-#include "niveaux/niveau_final.h"
 #include "plateforme/horloge.h"
 
 #include <SDL_mixer.h>
@@ -33,21 +27,6 @@
 #include <vector>
 
 namespace {
-
-// One row per stage: adding a stage to the benchmark is adding its row. Each stage is
-// played from a score of 0.
-struct niveau_mesure {
-    const char* nom;
-    parametres_niveau (*parametres)();
-};
-const niveau_mesure niveaux[] = {
-    {"niveau1", parametres_niveau1},
-    {"niveau2", parametres_niveau2},
-    {"niveau3", parametres_niveau3},
-    {"niveau4", parametres_niveau4},
-    {"niveau5", parametres_niveau5},
-    {"niveau_final", parametres_niveau_final},
-};
 
 using horloge_reelle_bench = std::chrono::steady_clock;
 
@@ -155,7 +134,8 @@ void rapporte(const char* quoi, durees d, const durees& nues)
     }
 }
 
-int mesure_niveau(const niveau_mesure& n, ressources* r)
+// Plays one stage of the stage table from a score of 0.
+int mesure_niveau(const fiche_niveau& n, ressources* r)
 {
     R = r;
     params = n.parametres();
@@ -179,7 +159,7 @@ int mesure_niveau(const niveau_mesure& n, ressources* r)
 
     rusage usage;
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%s (autopilot, cheat mode): status %d, score %d, %d lives lost, %u ms of virtual time\n", n.nom,
+    std::printf("stage %s (autopilot, cheat mode): status %d, score %d, %d lives lost, %u ms of virtual time\n", n.nom,
                 b->statut, b->score, CHEAT_VIES - vies, horloge_ms() - debut);
     rapporte("bare frame", images_nues, images_nues);  // the machine's own spread
     rapporte("frame of play", images_jeu, images_nues);
@@ -197,18 +177,15 @@ int main(int argc, char** argv)
 {
     if (argc < 2) {
         int echecs = 0;
-        for (const niveau_mesure& n : niveaux) {
+        for (const fiche_niveau& n : niveaux_du_jeu) {
             std::fflush(stdout);
             const std::string commande = std::string("'") + argv[0] + "' " + n.nom;
             echecs += std::system(commande.c_str()) != 0;
         }
         return echecs == 0 ? 0 : 1;
     }
-    const niveau_mesure* choisi = NULL;
-    for (const niveau_mesure& n : niveaux)
-        if (std::strcmp(n.nom, argv[1]) == 0)
-            choisi = &n;
-    if (choisi == NULL) {
+    const int choisi = niveau_nomme(argv[1]);
+    if (choisi < 0) {
         std::fprintf(stderr, "no stage named %s\n", argv[1]);
         return 2;
     }
@@ -219,7 +196,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "out of memory: %s\n", suivi_erreur());
         return 1;
     }
-    const int resultat = mesure_niveau(*choisi, r);
+    const int resultat = mesure_niveau(niveaux_du_jeu[choisi], r);
     libere_ressources(r);
     std::free(r);
     Mix_CloseAudio();

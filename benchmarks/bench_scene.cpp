@@ -1,6 +1,7 @@
 // Cost of one frame of the scene update with a crowded table (1000 released enemies on
 // looping scripts, their shots in flight), measured against the bare frame (background,
 // frame overlay, flip) in the same run, headless on the game's own screen mode.
+#include "boucle/niveau.h"
 #include "memoire/suivi.h"
 #include "moteur/scene.h"
 #include "plateforme/horloge.h"
@@ -18,7 +19,6 @@ constexpr int NB_ENNEMIS = 1000;
 constexpr int NB_TOURS = 5;
 constexpr int IMAGES_PAR_TOUR = 200;
 constexpr int IMAGES_DE_CHAUFFE = 300;
-constexpr int PERIODE_IMAGE = 13;
 
 // Pictures made here, freed at the end.
 constexpr int NB_SURFACES_MAX = 16;

@@ -149,7 +149,7 @@ int main(int argc, char** argv)
         return SORTIE_ECHEC;
     }
 
-    joue_partie(ecran, catalogue, partie, &deroulement_jeu, options.premiere_etape);
+    joue_partie(ecran, catalogue, partie, &enchainement_jeu, options.premier_niveau);
     libere_catalogue(catalogue);
     return 0;
 }

@@ -1,6 +1,7 @@
 // Command-line options: each takes its value as the next word or after '='.
 #include "main/options.h"
 
+#include "contenu/niveaux_du_jeu.h"
 #include "plateforme/affichage.h"
 
 #include <cstdio>
@@ -8,8 +9,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr int NB_NIVEAUX = 5;
 
 // The value of option `nom` at argv[*i]: after '=' in the same word, else the next word
 // (and *i moves on to it). NULL when the word is not this option or the value is missing.
@@ -35,6 +34,18 @@ int entier(const char* texte, int lo, int hi)
     if (*texte == '\0' || *fin != '\0' || v < lo || v > hi)
         return -1;
     return static_cast<int>(v);
+}
+
+// The names --stage takes, from the stage table: "1, 2, 3, 4, 5 or final".
+const char* noms_des_niveaux()
+{
+    static char noms[64];
+    noms[0] = '\0';
+    for (int n = 0; n < NB_NIVEAUX; n++) {
+        const char* avant = n == 0 ? "" : n == NB_NIVEAUX - 1 ? " or " : ", ";
+        std::snprintf(noms + std::strlen(noms), sizeof noms - std::strlen(noms), "%s%s", avant, niveaux_du_jeu[n].nom);
+    }
+    return noms;
 }
 
 }  // namespace
@@ -78,16 +89,15 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
             return OPTIONS_ERREUR;
         }
         if (const char* v = valeur("--stage", argc, argv, &i, &reconnue)) {
-            const int n = std::strcmp(v, "final") == 0 ? NB_NIVEAUX + 1 : entier(v, 1, NB_NIVEAUX);
-            if (n < 0) {
-                std::snprintf(erreur, taille, "--stage takes 1 to %d or 'final', not '%s'", NB_NIVEAUX, v);
+            o->premier_niveau = niveau_nomme(v);
+            if (o->premier_niveau < 0) {
+                std::snprintf(erreur, taille, "--stage takes %s, not '%s'", noms_des_niveaux(), v);
                 return OPTIONS_ERREUR;
             }
-            o->premiere_etape = n - 1;
             continue;
         }
         if (reconnue) {
-            std::snprintf(erreur, taille, "--stage needs a value: 1 to %d or 'final'", NB_NIVEAUX);
+            std::snprintf(erreur, taille, "--stage needs a value: %s", noms_des_niveaux());
             return OPTIONS_ERREUR;
         }
         std::snprintf(erreur, taille, "unknown option '%s'", mot);

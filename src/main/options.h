@@ -5,13 +5,10 @@
 
 constexpr const char* VERSION_JEU = "1.0";
 
-// Stages as the sequence numbers them: 0 to 4 for stages 1 to 5, 5 for the final stage.
-constexpr int ETAPE_FINALE = 5;
-
 struct options_jeu {
     bool fenetre;  // a window rather than full screen
     int echelle;   // window pixels per game pixel, 1 to ECHELLE_MAX
-    int premiere_etape;
+    int premier_niveau;  // row of the stage table each game starts at
 };
 
 enum suite_options { OPTIONS_JOUER, OPTIONS_AIDE, OPTIONS_VERSION, OPTIONS_ERREUR };

@@ -8,40 +8,11 @@
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
-#include "main/options.h"
-#include "niveaux/niveau1.h"
-#include "niveaux/niveau2.h"
-#include "niveaux/niveau3.h"
-#include "niveaux/niveau4.h"
-#include "niveaux/niveau5.h"
-#include "niveaux/niveau_final.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-constexpr int MODE_DU_TITRE = 0;
-
-// Stage 1 takes no score: a game always starts from 0.
-bilan* joue_niveau1(SDL_Surface* ecran, int mode, int, int periode_image, const ressources* r)
-{
-    return niveau1(ecran, mode, periode_image, r);
-}
-
-// Stages 1 to 4 are followed by the between-stage screen, stage 5 leads straight into the
-// final stage, which runs in MODE_TRICHE with its status not examined.
-const etape_partie etapes_jeu[] = {
-    // routine     mode           status examined  between-stage screen
-    {joue_niveau1, MODE_DU_TITRE, true,            true},
-    {niveau2,      MODE_DU_TITRE, true,            true},
-    {niveau3,      MODE_DU_TITRE, true,            true},
-    {niveau4,      MODE_DU_TITRE, true,            true},
-    {niveau5,      MODE_DU_TITRE, true,            false},
-    {niveau_final, MODE_TRICHE,   false,           false},
-};
-static_assert(sizeof etapes_jeu / sizeof etapes_jeu[0] == ETAPE_FINALE + 1,
-              "the practice option numbers the final stage after the five others");
 
 // Copies a stage's result and frees the record, which belongs to the sequence. A stage that
 // found no memory for its result ends the game as if the player had quit.
@@ -58,16 +29,16 @@ bilan lit_bilan(bilan* resultat)
 
 }  // namespace
 
-const deroulement deroulement_jeu = {
+const enchainement enchainement_jeu = {
     ecran_intro,    ecran_titre, ecran_entre_niveaux,
     ecran_continue, ecran_perdu, ecran_fin,
-    etapes_jeu,     static_cast<int>(sizeof etapes_jeu / sizeof etapes_jeu[0]),
+    niveaux_du_jeu, NB_NIVEAUX,
 };
 
-void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, const deroulement* d,
-                 int premiere_etape)
+void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, const enchainement* d,
+                 int premier_niveau)
 {
-    const int premiere = premiere_etape >= 0 && premiere_etape < d->nb_etapes ? premiere_etape : 0;
+    const int premier = premier_niveau >= 0 && premier_niveau < d->nb_niveaux ? premier_niveau : 0;
     // `depart` may be tracked memory, released when the first stage ends: keep a copy.
     const bilan debut = *depart;
     d->intro(ecran, r);
@@ -76,12 +47,12 @@ void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, c
         if (mode != MODE_NORMAL && mode != MODE_TRICHE)
             return;
         bilan partie = debut;
-        for (int n = premiere; n < d->nb_etapes; n++) {
-            const etape_partie& etape = d->etapes[n];
-            const int mode_etape = etape.mode_impose != MODE_DU_TITRE ? etape.mode_impose : mode;
+        for (int n = premier; n < d->nb_niveaux; n++) {
+            const fiche_niveau& niveau = d->niveaux[n];
+            const int mode_niveau = niveau.mode_impose != 0 ? niveau.mode_impose : mode;
             for (;;) {
-                partie = lit_bilan(etape.joue(ecran, mode_etape, partie.score, PERIODE_IMAGE, r));
-                if (!etape.statut_examine || partie.statut != BILAN_PERDU)
+                partie = lit_bilan(niveau.joue(ecran, mode_niveau, partie.score, PERIODE_IMAGE, r));
+                if (!niveau.statut_examine || partie.statut != BILAN_PERDU)
                     break;
                 if (d->continuer(ecran, r) == CONTINUE_NON) {
                     d->perdu(ecran);
@@ -89,11 +60,11 @@ void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, c
                 }
                 partie.score = 0;
             }
-            if (!etape.statut_examine)
+            if (!niveau.statut_examine)
                 continue;
             if (partie.statut == BILAN_QUITTE)
                 return;
-            if (etape.entre_niveaux)
+            if (niveau.entre_niveaux)
                 d->entre_niveaux(ecran, r);
         }
         d->fin(ecran, partie.score, r);

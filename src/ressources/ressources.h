@@ -1,13 +1,16 @@
 // The resource catalogue: every picture, music and sound effect of the game, loaded once
 // at start-up into 211 numbered slots and read by slot number everywhere else.
 #pragma once
+#include "ressources/slots.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-constexpr int NB_RESSOURCES = 211;
-constexpr int PREMIERE_MUSIQUE = 189;  // slots 0..188 pictures, 189..199 music, 200..210 chunks
-constexpr int PREMIER_SON = 200;
-constexpr int PREMIERE_IMAGE_CONVERTIE = 10;  // slots 0..9 stay in their loaded format
+constexpr int NB_RESSOURCES = NB_SLOTS;
+static_assert(NB_RESSOURCES == 211, "the catalogue has the design's 211 slots");
+constexpr int PREMIERE_MUSIQUE = MUS_SKY;  // pictures before it, then music, then sound effects
+constexpr int PREMIER_SON = SND_SHOT1;
+constexpr int PREMIERE_IMAGE_CONVERTIE = IMG_VAISSEAU1;  // the pages before it stay in their loaded format
 
 struct ressources {
     void* slots[NB_RESSOURCES];
@@ -15,8 +18,9 @@ struct ressources {
 
 enum chargeur { CHARGEUR_PNG, CHARGEUR_BMP, CHARGEUR_MUSIQUE, CHARGEUR_SON };
 
-// One row of the catalogue: the file, how it is read, and its colour key if it has one.
+// One row of the catalogue: its slot, the file, how it is read, and its colour key if it has one.
 struct entree_ressource {
+    slot_ressource slot;
     const char* fichier;
     chargeur lecture;
     bool a_cle;

@@ -4,7 +4,7 @@
 // end the game in order; and Ctrl+C or kill, which end it at once on a page and in play.
 #include "ecran_virtuel.h"
 
-#include "niveaux/niveau1.h"
+#include "contenu/niveau1.h"
 #include "ressources/ressources.h"
 
 #include <SDL_image.h>

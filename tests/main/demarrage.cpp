@@ -187,7 +187,7 @@ TEST_F(Demarrage, TheCommandLineIsReadBeforeAnythingStarts)
     EXPECT_EQ(r.sortie.rfind("polarite ", 0), 0u) << r.sortie;
     r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--window --stage 6");
     EXPECT_EQ(r.statut, 2);
-    EXPECT_NE(r.sortie.find("--stage takes 1 to 5 or 'final', not '6'"), std::string::npos) << r.sortie;
+    EXPECT_NE(r.sortie.find("--stage takes 1, 2, 3, 4, 5 or final, not '6'"), std::string::npos) << r.sortie;
     r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--fast");
     EXPECT_EQ(r.statut, 2);
     EXPECT_NE(r.sortie.find("unknown option '--fast'"), std::string::npos) << r.sortie;

@@ -1,6 +1,8 @@
 // The command line: every option, its bad values and unknown words.
 #include "main/options.h"
 
+#include "contenu/niveaux_du_jeu.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -31,7 +33,7 @@ TEST(Options, WithoutOptionsTheGameRunsFullScreenFromStageOne)
     EXPECT_EQ(l.suite, OPTIONS_JOUER);
     EXPECT_FALSE(l.o.fenetre);
     EXPECT_EQ(l.o.echelle, 1);
-    EXPECT_EQ(l.o.premiere_etape, 0);
+    EXPECT_EQ(l.o.premier_niveau, 0);
 }
 
 TEST(Options, WindowScaleAndStageInBothSpellings)
@@ -45,13 +47,13 @@ TEST(Options, WindowScaleAndStageInBothSpellings)
     EXPECT_EQ(l.suite, OPTIONS_JOUER);
     EXPECT_TRUE(l.o.fenetre) << "a scaled display is a window";
     EXPECT_EQ(l.o.echelle, 3);
-    EXPECT_EQ(l.o.premiere_etape, 3);
+    EXPECT_EQ(l.o.premier_niveau, 3);
 
     l = lit({"--scale=4", "--stage", "final"});
     EXPECT_EQ(l.o.echelle, 4);
-    EXPECT_EQ(l.o.premiere_etape, ETAPE_FINALE);
+    EXPECT_EQ(l.o.premier_niveau, NB_NIVEAUX - 1) << "the final stage is the last row of the stage table";
 
-    EXPECT_EQ(lit({"--stage", "1"}).o.premiere_etape, 0);
+    EXPECT_EQ(lit({"--stage", "1"}).o.premier_niveau, 0);
     EXPECT_EQ(lit({"--scale", "1"}).o.echelle, 1);
 }
 

@@ -105,13 +105,13 @@ bilan* niveau_final(SDL_Surface*, int mode, int score, int, const ressources*)
 
 // Like the game: a stage followed by the between-stage screen, a last ordinary stage
 // without it, then the final stage in mode 2 whose status is not examined.
-const etape_partie ETAPES[] = {
-    {niveau_a, 0, true, true},
-    {niveau_b, 0, true, false},
-    {niveau_final, 2, false, false},
+const fiche_niveau NIVEAUX[] = {
+    {"a", niveau_a, NULL, 0, true, true, NULL, 0},
+    {"b", niveau_b, NULL, 0, true, false, NULL, 0},
+    {"f", niveau_final, NULL, 2, false, false, NULL, 0},
 };
 
-const deroulement DEROULEMENT = {intro, titre, entre_niveaux, continuer, perdu, fin, ETAPES, 3};
+const enchainement ENCHAINEMENT = {intro, titre, entre_niveaux, continuer, perdu, fin, NIVEAUX, 3};
 
 }  // namespace
 
@@ -119,7 +119,7 @@ class Sequence : public ::testing::Test {
 protected:
     // Runs the sequence and returns its log; every stage result must have been freed.
     std::string joue(std::vector<int> titres, std::vector<bilan> niveaux, std::vector<int> reponses = {},
-                     int premiere_etape = 0)
+                     int premier_niveau = 0)
     {
         journal[0] = '\0';
         prochain_titre = prochain_resultat = prochaine_reponse = 0;
@@ -128,7 +128,7 @@ protected:
         reponses_continue = std::move(reponses);
         const bilan depart = {BILAN_QUITTE, 0};
         const long avant = octets_en_usage();
-        joue_partie(NULL, NULL, &depart, &DEROULEMENT, premiere_etape);
+        joue_partie(NULL, NULL, &depart, &ENCHAINEMENT, premier_niveau);
         if (STATISTIQUES_DU_TAS) {
             EXPECT_LT(octets_en_usage() - avant, static_cast<long>(TAILLE_RESULTAT))
                 << "stage results left unfreed";
@@ -207,15 +207,15 @@ TEST(SequenceDuJeu, FiveStagesWithTheirScreensThenTheFinalStageInCheatMode)
 {
     // Stages 1 to 4 are followed by the between-stage screen; stage 5 leads straight into the
     // final stage, which always runs in mode 2 and whose status is not examined.
-    ASSERT_EQ(deroulement_jeu.nb_etapes, 6);
+    ASSERT_EQ(enchainement_jeu.nb_niveaux, 6);
     for (int n = 0; n < 6; n++) {
-        const etape_partie& e = deroulement_jeu.etapes[n];
+        const fiche_niveau& e = enchainement_jeu.niveaux[n];
         SCOPED_TRACE(n);
         EXPECT_NE(e.joue, nullptr);
         EXPECT_EQ(e.mode_impose, n < 5 ? 0 : MODE_TRICHE);
         EXPECT_EQ(e.statut_examine, n < 5);
         EXPECT_EQ(e.entre_niveaux, n < 4);
     }
-    EXPECT_EQ(deroulement_jeu.intro, ecran_intro);
-    EXPECT_EQ(deroulement_jeu.fin, ecran_fin);
+    EXPECT_EQ(enchainement_jeu.intro, ecran_intro);
+    EXPECT_EQ(enchainement_jeu.fin, ecran_fin);
 }

@@ -8,7 +8,7 @@
 #include "support/clavier.h"
 
 #include "moteur/scene.h"
-#include "niveau/niveau.h"
+#include "boucle/niveau.h"
 #include "plateforme/horloge.h"
 
 #include <SDL.h>

@@ -1,22 +1,21 @@
 // Screenshots of the game run headless, into <build>/captures/: each stage played by the test
-// autopilot on the virtual clock, saved at the moments listed in moments.cpp; then every
+// autopilot on the virtual clock, saved at the moments its row of the stage table lists; then every
 // front-end screen, saved and left with the key a player would press.
 // `captures` takes everything; `captures niveau2 ecrans` only what it names.
-#include "moments.h"
 #include "png_ecran.h"
 #include "sans_ecran.h"
 #include "support/clavier.h"
 #include "support/pilote_auto.h"
 
+#include "boucle/niveau.h"
+#include "contenu/niveaux_du_jeu.h"
 #include "ecrans/ecran_continue.h"
 #include "ecrans/ecran_entre_niveaux.h"
 #include "ecrans/ecran_fin.h"
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
-#include "main/sequence.h"
 #include "memoire/suivi.h"
-#include "niveau/niveau.h"
 #include "plateforme/horloge.h"
 
 #include <SDL_mixer.h>
@@ -47,7 +46,9 @@ void sauve(const char* nom)
 
 // ---- Stages --------------------------------------------------------------------------
 
-const niveau_a_capturer* en_cours = NULL;
+constexpr int MAX_MOMENTS = 16;
+
+const prise_de_vues* en_cours = NULL;
 bool faits[MAX_MOMENTS] = {};
 int appels = 0;
 int images_cloture = 0;
@@ -59,15 +60,15 @@ void observe_niveau()
         return;
     if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI)) {
         ++images_cloture;
-        for (int i = 0; i < MAX_MOMENTS && en_cours->clotures[i].nom != NULL; i++)
-            if (images_cloture == en_cours->clotures[i].image)
-                sauve(en_cours->clotures[i].nom);
+        for (int i = 0; i < en_cours->nb_en_cloture; i++)
+            if (images_cloture == static_cast<int>(en_cours->en_cloture[i].quand))
+                sauve(en_cours->en_cloture[i].nom);
         return;
     }
     const Uint32 t = horloge_ms() - s->debut;
-    for (int i = 0; i < MAX_MOMENTS && en_cours->moments[i].nom != NULL; i++)
-        if (!faits[i] && t >= en_cours->moments[i].temps) {
-            sauve(en_cours->moments[i].nom);
+    for (int i = 0; i < en_cours->nb_en_jeu && i < MAX_MOMENTS; i++)
+        if (!faits[i] && t >= en_cours->en_jeu[i].quand) {
+            sauve(en_cours->en_jeu[i].nom);
             faits[i] = true;
         }
 }
@@ -75,20 +76,23 @@ void observe_niveau()
 // The cast of the stage being captured, with its boss made tougher when the row asks.
 ennemi** (*distribution_du_niveau)(const ressources* r, int* nb) = NULL;
 
+const parametres_niveau* parametres_en_cours = NULL;
+
 ennemi** distribution_capturee(const ressources* r, int* nb)
 {
     ennemi** cast = distribution_du_niveau(r, nb);
-    const parametres_niveau p = en_cours->parametres();
+    const parametres_niveau& p = *parametres_en_cours;
     if (en_cours->vie_boss > 0)
         cast[p.index_boss]->corps->vie = en_cours->vie_boss;
     return cast;
 }
 
 // Plays one stage in cheat mode with the autopilot, saving its moments; returns its score.
-int capture_niveau(const niveau_a_capturer& n, int score)
+int capture_niveau(const fiche_niveau& niveau, const prise_de_vues& n, int score)
 {
     en_cours = &n;
-    parametres_niveau p = n.parametres();
+    parametres_niveau p = niveau.parametres();
+    parametres_en_cours = &p;
     distribution_du_niveau = p.construit_distribution;
     p.construit_distribution = distribution_capturee;
     std::fill(std::begin(faits), std::end(faits), false);
@@ -207,9 +211,10 @@ int main(int argc, char** argv)
     horloge_virtuelle(1000);
 
     int score = 0;
-    for (int i = 0; i < nb_niveaux_a_capturer; i++)
-        if (demande(niveaux_a_capturer[i].nom, argc, argv))
-            score = capture_niveau(niveaux_a_capturer[i], score);
+    for (const fiche_niveau& niveau : niveaux_du_jeu)
+        for (int i = 0; i < niveau.nb_prises; i++)
+            if (demande(niveau.prises[i].nom, argc, argv))
+                score = capture_niveau(niveau, niveau.prises[i], score);
     if (demande("ecrans", argc, argv))
         joue_ecrans(score);
 

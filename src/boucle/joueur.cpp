@@ -1,0 +1,174 @@
+// The player's ship and weapons. Images are chosen anew every frame the controls run:
+// the shield first, then the colour.
+#include "boucle/joueur.h"
+
+#include "plateforme/horloge.h"
+
+namespace {
+constexpr int X_DEPART = 300;
+constexpr int Y_DEPART = 410;
+constexpr int LARGEUR = 33;
+constexpr int HAUTEUR = 45;
+constexpr int VIES = 6;
+constexpr int VIES_TRICHE = 100000;
+constexpr int MODE_TRICHE = 2;
+constexpr int CAPACITE_TIRS = 30;
+constexpr int SLOT_VAISSEAU = 10;
+constexpr int SLOT_EXPLOSION = 80;
+constexpr int PHASES_EXPLOSION = 13;
+constexpr int DUREE_PHASE = 100;
+constexpr int RAYON_X = 7;
+constexpr int RAYON_Y = 13;
+constexpr int SLOT_SON_DESTRUCTION = 206;
+
+// Movement: 3 pixels a frame, kept inside the playfield between the side panels.
+constexpr int PAS = 3;
+constexpr int Y_MIN = 2;
+constexpr int BAS_MAX = 480;
+constexpr int X_MIN = 140;
+constexpr int DROITE_MAX = 502;
+
+enum cap { DROIT, GAUCHE, DROITE };
+// Ship pictures by situation (shielded, red, blue) and heading.
+constexpr int SLOTS_VAISSEAU[3][3] = {
+    {14, 16, 15},  // shielded, either colour
+    {10, 11, 12},  // red
+    {17, 18, 19},  // blue
+};
+
+constexpr Uint32 CADENCE_TIR = 100;
+constexpr int SLOT_TIR_ROUGE = 13;
+constexpr int SLOT_TIR_BLEU = 20;
+constexpr int SLOT_SON_TIR = 200;
+constexpr int CANAL_TIR = 0;
+
+// Super-shot pellets, offsets from the ship's corner and speeds; stage 1 has no pellet 0.
+struct plomb {
+    int x, y, dx, dy;
+};
+constexpr plomb PLOMBS[PLOMBS_MAX] = {
+    {9, -4, 0, -7},   // 0 ahead
+    {16, -4, 7, -7},  // 1 ahead right
+    {0, -4, -7, -7},  // 2 ahead left
+    {16, 8, 7, 0},    // 3 right
+    {0, 8, -7, 0},    // 4 left
+    {9, 20, 0, 7},    // 5 behind
+    {16, 20, 7, 7},   // 6 behind right
+    {0, 20, -7, 7},   // 7 behind left
+};
+constexpr int COTE_PLOMB = 16;
+constexpr int SLOT_PLOMB = 21;
+constexpr int SLOT_PHENIX_ROUGE = 22;
+constexpr int SLOT_PHENIX_BLEU = 23;
+constexpr int SLOT_SON_SUPER = 203;
+constexpr int CANAL_SUPER = 1;
+
+constexpr int SLOT_VAISSEAU_BOUCLIER = 14;
+constexpr int X_RETOUR = 304;
+constexpr int Y_RETOUR = 480;
+constexpr int Y_FIN_RETOUR = 436;
+constexpr int BOUCLIER_RETOUR = 200;
+constexpr int MONTEE_RETOUR = 2;
+
+SDL_Surface* image_vaisseau(const ressources* r, const vaisseau* v, cap c)
+{
+    const int situation = v->invulnerabilite > 0 ? 0 : (v->polarite == 0 ? 1 : 2);
+    return image(r, SLOTS_VAISSEAU[situation][c]);
+}
+
+void tourne(vaisseau* v, int dx, int dy, cap c, const ressources* r)
+{
+    deplace_vaisseau(v, dx, dy);
+    fixe_image(v, image_vaisseau(r, v, c));
+}
+
+void tire(vaisseau* v, pilote* p, const ressources* r)
+{
+    const Uint32 maintenant = horloge_ms();
+    if (maintenant - p->dernier_tir <= CADENCE_TIR)
+        return;
+    const int slot = v->polarite == 0 ? SLOT_TIR_ROUGE : SLOT_TIR_BLEU;
+    ajoute_tir(v, cree_tir(cree_rect(v->rect.x + 12, v->rect.y - 2, 9, 25), image(r, slot), v->polarite, 0, -6));
+    p->dernier_tir = maintenant;
+    joue_son(CANAL_TIR, son(r, SLOT_SON_TIR));
+}
+}  // namespace
+
+vaisseau* cree_joueur(const ressources* r, int mode)
+{
+    vaisseau* v = cree_vaisseau(cree_rect(X_DEPART, Y_DEPART, LARGEUR, HAUTEUR), mode == MODE_TRICHE ? VIES_TRICHE : VIES,
+                                CAPACITE_TIRS, image(r, SLOT_VAISSEAU), GENRE_ROUGE, image(r, SLOT_EXPLOSION),
+                                PHASES_EXPLOSION, DUREE_PHASE, RAYON_X, RAYON_Y);
+    fixe_son_destruction(v, son(r, SLOT_SON_DESTRUCTION));
+    return v;
+}
+
+int commandes_actives(const vaisseau* v, const pilote* p) { return v->phase_explosion == 0 && !p->retour_en_jeu; }
+
+void pilote_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressources* r)
+{
+    if (commandes_actives(v, p))
+        commandes_joueur(v, p, touches, r);
+    else if (v->phase_explosion > v->nb_phases || p->retour_en_jeu)
+        ramene_joueur(v, p, r);
+}
+
+// Up, Down, Left, Right in this order: a later key's picture wins, so banking shows over
+// a vertical move, and Left with Right moves by nothing but banks right.
+void commandes_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressources* r)
+{
+    bool bouge = false;
+    if (touches[SDLK_UP] && v->rect.y >= Y_MIN) {
+        tourne(v, 0, -PAS, DROIT, r);
+        bouge = true;
+    }
+    if (touches[SDLK_DOWN] && v->rect.y + HAUTEUR <= BAS_MAX) {
+        tourne(v, 0, PAS, DROIT, r);
+        bouge = true;
+    }
+    if (touches[SDLK_LEFT] && v->rect.x >= X_MIN) {
+        tourne(v, -PAS, 0, GAUCHE, r);
+        bouge = true;
+    }
+    if (touches[SDLK_RIGHT] && v->rect.x + LARGEUR <= DROITE_MAX) {
+        tourne(v, PAS, 0, DROITE, r);
+        bouge = true;
+    }
+    if (touches[SDLK_g])
+        tire(v, p, r);
+    if (!bouge)
+        fixe_image(v, image_vaisseau(r, v, DROIT));
+}
+
+void super_tir(scene* s, const pilote* p, int nb_plombs, const ressources* r)
+{
+    vaisseau* v = s->joueur;
+    if (s->jauge != JAUGE_MAX || !commandes_actives(v, p))
+        return;
+    const int x = v->rect.x;
+    const int y = v->rect.y;
+    for (int i = PLOMBS_MAX - nb_plombs; i < PLOMBS_MAX; i++) {
+        const plomb& b = PLOMBS[i];
+        ajoute_tir(v, cree_tir(cree_rect(x + b.x, y + b.y, COTE_PLOMB, COTE_PLOMB), image(r, SLOT_PLOMB), GENRE_LOURD,
+                               b.dx, b.dy));
+    }
+    const int phenix = v->polarite == 0 ? SLOT_PHENIX_ROUGE : SLOT_PHENIX_BLEU;
+    ajoute_tir(v, cree_tir(cree_rect(x - 63, y - 40, 158, 125), image(r, phenix), GENRE_PERCANT, 0, -7));
+    s->jauge = 0;
+    joue_son(CANAL_SUPER, son(r, SLOT_SON_SUPER));
+}
+
+void ramene_joueur(vaisseau* v, pilote* p, const ressources* r)
+{
+    fixe_image(v, image(r, SLOT_VAISSEAU_BOUCLIER));
+    if (!p->retour_en_jeu) {
+        place_vaisseau(v, cree_rect(X_RETOUR, Y_RETOUR, LARGEUR, HAUTEUR));
+        fixe_invulnerabilite(v, BOUCLIER_RETOUR);
+        fixe_phase_explosion(v, 0);
+        p->retour_en_jeu = 1;
+        return;
+    }
+    deplace_vaisseau(v, 0, -MONTEE_RETOUR);
+    if (v->rect.y <= Y_FIN_RETOUR)
+        p->retour_en_jeu = 0;
+}
