@@ -8,20 +8,12 @@
 namespace {
 constexpr int X_DEPART = 300;
 constexpr int Y_DEPART = 410;
-constexpr int LARGEUR = 33;
-constexpr int HAUTEUR = 45;
 constexpr int CAPACITE_TIRS = 30;
 constexpr int PHASES_EXPLOSION = 13;
 constexpr int DUREE_PHASE = 100;
-constexpr int RAYON_X = 7;
-constexpr int RAYON_Y = 13;
 
 // Movement: 3 pixels a frame, kept inside the playfield between the side panels.
 constexpr int PAS = 3;
-constexpr int Y_MIN = 2;
-constexpr int BAS_MAX = 480;
-constexpr int X_MIN = 140;
-constexpr int DROITE_MAX = 502;
 
 enum cap { DROIT, GAUCHE, DROITE };
 // Ship pictures by situation (shielded, red, blue) and heading.
@@ -83,9 +75,10 @@ void tire(vaisseau* v, pilote* p, const ressources* r)
 
 vaisseau* cree_joueur(const ressources* r, int mode)
 {
-    vaisseau* v = cree_vaisseau(cree_rect(X_DEPART, Y_DEPART, LARGEUR, HAUTEUR), mode == MODE_TRICHE ? VIES_TRICHE : VIES_NORMAL,
-                                CAPACITE_TIRS, image(r, IMG_VAISSEAU1), GENRE_ROUGE, image(r, IMG_EXPLOSIONS1),
-                                PHASES_EXPLOSION, DUREE_PHASE, RAYON_X, RAYON_Y);
+    const int vies = mode == MODE_TRICHE ? VIES_TRICHE : VIES_NORMAL;
+    vaisseau* v = cree_vaisseau(cree_rect(X_DEPART, Y_DEPART, LARGEUR_JOUEUR, HAUTEUR_JOUEUR), vies, CAPACITE_TIRS,
+                                image(r, IMG_VAISSEAU1), GENRE_ROUGE, image(r, IMG_EXPLOSIONS1), PHASES_EXPLOSION,
+                                DUREE_PHASE, RAYON_X_JOUEUR, RAYON_Y_JOUEUR);
     fixe_son_destruction(v, son(r, SND_EXPLOSION1));
     return v;
 }
@@ -105,19 +98,19 @@ void pilote_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressource
 void commandes_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressources* r)
 {
     bool bouge = false;
-    if (touches[SDLK_UP] && v->rect.y >= Y_MIN) {
+    if (touches[SDLK_UP] && v->rect.y >= Y_MIN_JOUEUR) {
         tourne(v, 0, -PAS, DROIT, r);
         bouge = true;
     }
-    if (touches[SDLK_DOWN] && v->rect.y + HAUTEUR <= BAS_MAX) {
+    if (touches[SDLK_DOWN] && v->rect.y + HAUTEUR_JOUEUR <= BAS_MAX_JOUEUR) {
         tourne(v, 0, PAS, DROIT, r);
         bouge = true;
     }
-    if (touches[SDLK_LEFT] && v->rect.x >= X_MIN) {
+    if (touches[SDLK_LEFT] && v->rect.x >= X_MIN_JOUEUR) {
         tourne(v, -PAS, 0, GAUCHE, r);
         bouge = true;
     }
-    if (touches[SDLK_RIGHT] && v->rect.x + LARGEUR <= DROITE_MAX) {
+    if (touches[SDLK_RIGHT] && v->rect.x + LARGEUR_JOUEUR <= DROITE_MAX_JOUEUR) {
         tourne(v, PAS, 0, DROITE, r);
         bouge = true;
     }
@@ -149,7 +142,7 @@ void ramene_joueur(vaisseau* v, pilote* p, const ressources* r)
 {
     fixe_image(v, image(r, IMG_VAISSEAU1B));
     if (!p->retour_en_jeu) {
-        place_vaisseau(v, cree_rect(X_RETOUR, Y_RETOUR, LARGEUR, HAUTEUR));
+        place_vaisseau(v, cree_rect(X_RETOUR, Y_RETOUR, LARGEUR_JOUEUR, HAUTEUR_JOUEUR));
         fixe_invulnerabilite(v, BOUCLIER_RETOUR);
         fixe_phase_explosion(v, 0);
         p->retour_en_jeu = 1;
