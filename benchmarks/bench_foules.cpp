@@ -25,29 +25,25 @@ using horloge_bench = std::chrono::steady_clock;
 constexpr int IMAGES_DE_CHAUFFE = 5;
 constexpr int PAIRES_MESUREES = 60;  // bare frame, case frame, and again
 
-// Catalogue slots used here.
-constexpr int SLOT_FOND = 50;   // the stage-1 background
-constexpr int SLOT_CADRE = 44;  // the stage-1 frame overlay
-constexpr int SLOT_VAISSEAU = 10;
-constexpr int SLOT_EXPLOSION_JOUEUR = 80;
-constexpr int SLOT_TIR_JOUEUR = 13;  // 9 x 25
-constexpr int SLOT_PLOMB = 21;       // 16 x 16
-constexpr int SLOT_PHENIX = 22;      // 158 x 125
-constexpr int SLOT_EXPLOSION = 81;
-constexpr int SLOT_PAPILLON = 155;   // 14 x 14
-constexpr int SLOT_ARAIGNEE = 175;   // 48 x 47
+// An enemy's picture and the one it shows when hit.
+struct sprite_foule {
+    slot_ressource corps;
+    slot_ressource touche;
+};
+constexpr sprite_foule PAPILLON = {IMG_PAPILLON1A, IMG_PAPILLON1B};           // 14 x 14
+constexpr sprite_foule ARAIGNEE = {IMG_DELTA_ARAIGNEE_RB, IMG_DELTA_ARAIGNEE_RH};  // 48 x 47
 
 // One picture of each size a wave enemy has, smallest first.
-constexpr int SLOTS_TAILLES[] = {
-    155,  // 14 x 14 butterfly
-    162,  // 32 x 9 bird
-    144,  // 30 x 29
-    125,  // 32 x 32 top
-    110,  // 42 x 32
-    175,  // 48 x 47 spider
-    114,  // 62 x 66
-    118,  // 110 x 47
-    128,  // 98 x 137
+constexpr sprite_foule SPRITES_TAILLES[] = {
+    PAPILLON,                                   // 14 x 14 butterfly
+    {IMG_OISEAU, IMG_OISEAU1},                  // 32 x 9 bird
+    {IMG_ENNEMI15, IMG_ENNEMI15_HAUT},          // 30 x 29
+    {IMG_TOUPIE1, IMG_TOUPIE1_FLASH},           // 32 x 32 top
+    {IMG_ENNEMI4_BLEU, IMG_ENNEMI4_BLEU_FLASH},  // 42 x 32
+    ARAIGNEE,                                   // 48 x 47 spider
+    {IMG_ENNEMI5_BLEU, IMG_ENNEMI5_BLEU_FLASH},  // 62 x 66
+    {IMG_ENNEMI7_BLEU, IMG_ENNEMI7_ROUGE},       // 110 x 47
+    {IMG_ENNEMI10_BLEU, IMG_ENNEMI10_ROUGE},     // 98 x 137
 };
 constexpr int NOMBRES[] = {0, 250, 500, 1000, 2000};
 
@@ -67,7 +63,7 @@ double mediane(std::vector<double> v)
 void dessine_fond()
 {
     defilement = (defilement + 2) % 480;
-    SDL_Surface* fond = image(R, SLOT_FOND);
+    SDL_Surface* fond = image(R, IMG_NUAGES_LEGER);
     SDL_Rect bande = cree_rect(0, 480 - defilement, 640, defilement);
     SDL_Rect haut = cree_rect(0, 0, 640, defilement);
     SDL_Rect principal = cree_rect(0, defilement, 640, 480);
@@ -80,13 +76,13 @@ double image_nue()
     const auto debut = horloge_bench::now();
     dessine_fond();
     SDL_Rect plein = cree_rect(0, 0, 640, 480);
-    blit(image(R, SLOT_CADRE), NULL, ecran, &plein);
+    blit(image(R, IMG_CONTOUR21_LEGER2), NULL, ecran, &plein);
     SDL_Flip(ecran);
     return ms(horloge_bench::now() - debut);
 }
 
 struct cas_foule {
-    int slot;       // the enemies' picture
+    sprite_foule sprite;  // the enemies' pictures
     int nombre;     // live enemies
     bool tirs;      // 9 player shots and the super shot in flight
 };
@@ -99,29 +95,29 @@ void replace_tirs(vaisseau* joueur)
         if (joueur->tirs[k] != NULL)
             retire_tir(joueur, k);
     for (int k = 0; k < 9; k++)
-        ajoute_tir(joueur, cree_tir(cree_rect(150 + 40 * k, 120 + 30 * (k % 4), 9, 25), image(R, SLOT_TIR_JOUEUR),
+        ajoute_tir(joueur, cree_tir(cree_rect(150 + 40 * k, 120 + 30 * (k % 4), 9, 25), image(R, IMG_VAISSEAU1_TIR1),
                                     k % 2, 0, -6));
     for (int k = 0; k < 7; k++)
-        ajoute_tir(joueur, cree_tir(cree_rect(290 + 8 * k, 300 - 10 * (k % 3), 16, 16), image(R, SLOT_PLOMB),
+        ajoute_tir(joueur, cree_tir(cree_rect(290 + 8 * k, 300 - 10 * (k % 3), 16, 16), image(R, IMG_SUPER_COUP),
                                     GENRE_LOURD, 0, -7));
-    ajoute_tir(joueur, cree_tir(cree_rect(241, 200, 158, 125), image(R, SLOT_PHENIX), GENRE_PERCANT, 0, -7));
+    ajoute_tir(joueur, cree_tir(cree_rect(241, 200, 158, 125), image(R, IMG_PHENIX), GENRE_PERCANT, 0, -7));
 }
 
 // Enemies that never die nor move, spread over the playfield in a grid.
 scene* peuple(const cas_foule& c)
 {
-    vaisseau* joueur = cree_vaisseau(cree_rect(304, 436, 32, 32), 3, 30, image(R, SLOT_VAISSEAU), 0,
-                                     image(R, SLOT_EXPLOSION_JOUEUR), 12, 50, 7, 13);
-    scene* s = cree_scene(joueur, std::max(c.nombre, 1), horloge_ms(), image(R, 29), image(R, 27), image(R, 25),
-                          image(R, 26), "./Images/font01.png");
-    SDL_Surface* corps = image(R, c.slot);
+    vaisseau* joueur = cree_vaisseau(cree_rect(304, 436, 32, 32), 3, 30, image(R, IMG_VAISSEAU1), 0,
+                                     image(R, IMG_EXPLOSIONS1), 12, 50, 7, 13);
+    scene* s = cree_scene(joueur, std::max(c.nombre, 1), horloge_ms(), image(R, IMG_BARRE_ROUGE), image(R, IMG_1P),
+                          image(R, IMG_VIE), image(R, IMG_VIE2), "./Images/font01.png");
+    SDL_Surface* corps = image(R, c.sprite.corps);
     const int colonnes = 24;
     for (int i = 0; i < c.nombre; i++) {
         const int x = 130 + (i % colonnes) * (380 - corps->w) / (colonnes - 1);
         const int y = ((i / colonnes) * 17) % std::max(1, 440 - corps->h);
-        ennemi* e = cree_ennemi(cree_rect(x, y, corps->w, corps->h), 1 << 30, 1, corps, i % 2, image(R, SLOT_EXPLOSION),
+        ennemi* e = cree_ennemi(cree_rect(x, y, corps->w, corps->h), 1 << 30, 1, corps, i % 2, image(R, IMG_EXPLOSIONS2),
                                 12, 50, 0, &GOLGOTH, SCRIPT_EN_BOUCLE, 64, 60, corps->w / 3, corps->h / 3, 10);
-        fixe_image_touche(e, image(R, c.slot + 1));
+        fixe_image_touche(e, image(R, c.sprite.touche));
         ajoute_etape(e, cree_etape(0, 0, 1000));
         ajoute_ennemi_scene(s, e);
     }
@@ -134,7 +130,7 @@ double image_foule(scene* s, bool tirs)
         replace_tirs(s->joueur);
     const auto debut = horloge_bench::now();
     dessine_fond();
-    anime_scene(s, image(R, SLOT_CADRE), cree_rect(0, 0, 640, 480), ecran);
+    anime_scene(s, image(R, IMG_CONTOUR21_LEGER2), cree_rect(0, 0, 640, 480), ecran);
     SDL_Flip(ecran);
     const double duree = ms(horloge_bench::now() - debut);
     horloge_avance(PERIODE_IMAGE);
@@ -179,20 +175,20 @@ int main()
     horloge_virtuelle(1000);
 
     std::printf("Busiest moments (medians of %d frames, each beside a bare frame)\n", PAIRES_MESUREES);
-    rapporte("640 spiders 48 x 47 + 9 shots + super shot", mesure_cas({SLOT_ARAIGNEE, 640, true}));
-    rapporte("300 butterflies 14 x 14 + 9 shots + super shot", mesure_cas({SLOT_PAPILLON, 300, true}));
-    rapporte("640 spiders 48 x 47, no player shot", mesure_cas({SLOT_ARAIGNEE, 640, false}));
+    rapporte("640 spiders 48 x 47 + 9 shots + super shot", mesure_cas({ARAIGNEE, 640, true}));
+    rapporte("300 butterflies 14 x 14 + 9 shots + super shot", mesure_cas({PAPILLON, 300, true}));
+    rapporte("640 spiders 48 x 47, no player shot", mesure_cas({ARAIGNEE, 640, false}));
 
     std::printf("\nLive enemies by sprite size, no player shot: ratio to the bare frame\n%-10s", "size");
     for (int n : NOMBRES)
         std::printf("%9d", n);
     std::printf("\n");
-    for (int slot : SLOTS_TAILLES) {
+    for (const sprite_foule& sprite : SPRITES_TAILLES) {
         char taille[16];
-        std::snprintf(taille, sizeof taille, "%dx%d", image(r, slot)->w, image(r, slot)->h);
+        std::snprintf(taille, sizeof taille, "%dx%d", image(r, sprite.corps)->w, image(r, sprite.corps)->h);
         std::printf("%-10s", taille);
         for (int n : NOMBRES) {
-            const mesure m = mesure_cas({slot, n, false});
+            const mesure m = mesure_cas({sprite, n, false});
             std::printf("%9.2f", m.foule / m.nue);
             std::fflush(stdout);
         }

@@ -14,6 +14,7 @@
 #include "contenu/niveaux_du_jeu.h"
 #include "memoire/suivi.h"
 #include "plateforme/horloge.h"
+#include "regles/modes.h"
 
 #include <SDL_mixer.h>
 #include <algorithm>
@@ -30,11 +31,8 @@ namespace {
 
 using horloge_reelle_bench = std::chrono::steady_clock;
 
-constexpr int MODE_TRICHE = 2;
-constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
 constexpr int ECHANTILLON_NU = 8;       // one bare frame timed every this many frames
 constexpr int CONSTRUCTIONS = 200;
-constexpr int CHEAT_VIES = 100000;
 
 SDL_Surface* ecran = NULL;
 const ressources* R = NULL;
@@ -93,7 +91,7 @@ void crochet()
     // Only the intervals that span one 13 ms wait are frames: not the title card's hold,
     // nor the pause after the boss's death.
     if (s != NULL && appels > 1 && virtuel - virtuel_precedent == static_cast<Uint32>(PERIODE_IMAGE)) {
-        ajoute(s->joueur->image == image(R, SLOT_VAISSEAU_FINI) ? images_cloture : images_jeu, fin_crochet, debut);
+        ajoute(s->joueur->image == image(R, IMG_VAISSEAU_FINISH) ? images_cloture : images_jeu, fin_crochet, debut);
     }
     if (s != NULL)
         vies = s->joueur->vie;
@@ -160,7 +158,7 @@ int mesure_niveau(const fiche_niveau& n, ressources* r)
     rusage usage;
     getrusage(RUSAGE_SELF, &usage);
     std::printf("stage %s (autopilot, cheat mode): status %d, score %d, %d lives lost, %u ms of virtual time\n", n.nom,
-                b->statut, b->score, CHEAT_VIES - vies, horloge_ms() - debut);
+                b->statut, b->score, VIES_TRICHE - vies, horloge_ms() - debut);
     rapporte("bare frame", images_nues, images_nues);  // the machine's own spread
     rapporte("frame of play", images_jeu, images_nues);
     rapporte("closing frame", images_cloture, images_nues);

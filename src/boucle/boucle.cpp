@@ -4,15 +4,13 @@
 // update: nothing more is drawn or flipped.
 #include "boucle/alerte.h"
 #include "boucle/deroulement.h"
-#include "boucle/hud.h"
 #include "boucle/pause.h"
 
+#include "moteur/hud.h"
 #include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
 
 namespace {
-constexpr int SLOT_GAME_OVER = 74;
-constexpr int SLOT_SON_ALERTE = 209;
 constexpr Uint32 PAUSE_FIN = 100;
 
 struct demandes {
@@ -92,11 +90,11 @@ issue_niveau joue_boucle(deroulement* d)
 
         const int perdu = joueur->phase_explosion > joueur->nb_phases && joueur->vie == 0;
         if (perdu)
-            affiche_annonce(d->ecran, image(r, SLOT_GAME_OVER));
+            affiche_annonce(d->ecran, image(r, IMG_GAME_OVER));
 
         if (p->finale == NULL) {
             avance_alerte(&etat_alerte, horloge_ms() - s->debut, static_cast<Uint32>(p->debut_alerte),
-                          son(r, SLOT_SON_ALERTE));
+                          son(r, SND_WARNING));
             if (alerte_affichee(etat_alerte))
                 affiche_annonce(d->ecran, image(r, p->image_alerte));
             if (relance_musique_boss(etat_alerte, musique(r, p->musique_boss)))

@@ -2,15 +2,13 @@
 // still on screen go on moving and firing, a jingle plays at frame 100 and the tally (or
 // the final stage's verdict) appears from frame 201.
 #include "boucle/deroulement.h"
-#include "boucle/hud.h"
+#include "moteur/hud.h"
 #include "plateforme/affichage.h"
 
 namespace {
 constexpr int IMAGES_CLOTURE = 600;
 constexpr int IMAGE_JINGLE = 100;
 constexpr int IMAGE_TABLEAU = 201;
-constexpr int SLOT_VAISSEAU_FINI = 24;
-constexpr int SLOT_JINGLE = 210;
 constexpr int CANAL_JINGLE = 2;
 constexpr int PAS_CLOTURE = 1;
 }  // namespace
@@ -22,12 +20,12 @@ void joue_cloture(deroulement* d, issue_niveau issue)
     vaisseau* joueur = d->s->joueur;
     fixe_invulnerabilite(joueur, p->invulnerabilite_fin);
     for (int k = 0; k < IMAGES_CLOTURE; k++) {
-        fixe_image(joueur, image(r, SLOT_VAISSEAU_FINI));
+        fixe_image(joueur, image(r, IMG_VAISSEAU_FINISH));
         fait_defiler(d->fond, PAS_CLOTURE);
         affiche_fond(d->fond, image(r, p->fond_fin), d->ecran);
         anime_image(d);
         if (k == IMAGE_JINGLE)
-            joue_son(CANAL_JINGLE, son(r, SLOT_JINGLE));
+            joue_son(CANAL_JINGLE, son(r, SND_TRXRR3));
         if (k >= IMAGE_TABLEAU) {
             if (p->finale == NULL)
                 affiche_tableau_score(d->ecran, r, d->s);

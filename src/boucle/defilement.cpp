@@ -3,10 +3,9 @@
 #include "boucle/defilement.h"
 
 #include "memoire/suivi.h"
+#include "plateforme/affichage.h"
 
 namespace {
-constexpr int LARGEUR_ECRAN = 640;
-constexpr int HAUTEUR_ECRAN = 480;
 // The offset after which the layers start again from the top; a 1-pixel step reaches it too.
 constexpr int DERNIER_DECALAGE = 478;
 }

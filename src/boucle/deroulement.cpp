@@ -1,12 +1,13 @@
 // The per-frame calls shared by play and the closing sequence.
 #include "boucle/deroulement.h"
 
+#include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
 
 void anime_image(deroulement* d)
 {
     SDL_Surface* cadre = image(d->r, d->p->cadre);
-    const SDL_Rect plein_ecran = cree_rect(0, 0, 640, 480);
+    const SDL_Rect plein_ecran = cree_rect(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN);
     if (d->p->finale != NULL)
         anime_scene_finale(d->s, cadre, plein_ecran, d->ecran);
     else

@@ -18,7 +18,7 @@ void vol_d_entree(SDL_Surface* ecran, fond_defilant* fond, SDL_Surface* image_fo
         affiche_fond(fond, image_fond, ecran);
         SDL_Rect ici = cree_rect(X_VAISSEAU, hauteur, image_vaisseau->w, image_vaisseau->h);
         blit(image_vaisseau, NULL, ecran, &ici);
-        SDL_Rect plein_ecran = cree_rect(0, 0, 640, 480);
+        SDL_Rect plein_ecran = cree_rect(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN);
         blit(cadre, NULL, ecran, &plein_ecran);
         montre_ecran(ecran);
     }

@@ -3,43 +3,27 @@
 #include "boucle/joueur.h"
 
 #include "plateforme/horloge.h"
+#include "regles/modes.h"
 
 namespace {
 constexpr int X_DEPART = 300;
 constexpr int Y_DEPART = 410;
-constexpr int LARGEUR = 33;
-constexpr int HAUTEUR = 45;
-constexpr int VIES = 6;
-constexpr int VIES_TRICHE = 100000;
-constexpr int MODE_TRICHE = 2;
 constexpr int CAPACITE_TIRS = 30;
-constexpr int SLOT_VAISSEAU = 10;
-constexpr int SLOT_EXPLOSION = 80;
 constexpr int PHASES_EXPLOSION = 13;
 constexpr int DUREE_PHASE = 100;
-constexpr int RAYON_X = 7;
-constexpr int RAYON_Y = 13;
-constexpr int SLOT_SON_DESTRUCTION = 206;
 
 // Movement: 3 pixels a frame, kept inside the playfield between the side panels.
 constexpr int PAS = 3;
-constexpr int Y_MIN = 2;
-constexpr int BAS_MAX = 480;
-constexpr int X_MIN = 140;
-constexpr int DROITE_MAX = 502;
 
 enum cap { DROIT, GAUCHE, DROITE };
 // Ship pictures by situation (shielded, red, blue) and heading.
-constexpr int SLOTS_VAISSEAU[3][3] = {
-    {14, 16, 15},  // shielded, either colour
-    {10, 11, 12},  // red
-    {17, 18, 19},  // blue
+constexpr slot_ressource SLOTS_VAISSEAU[3][3] = {
+    {IMG_VAISSEAU1B, IMG_VAISSEAU1B_GAUCHE, IMG_VAISSEAU1B_DROITE},  // shielded, either colour
+    {IMG_VAISSEAU1, IMG_VAISSEAU1_GAUCHE, IMG_VAISSEAU1_DROITE},     // red
+    {IMG_VAISSEAU2, IMG_VAISSEAU2_GAUCHE, IMG_VAISSEAU2_DROITE},     // blue
 };
 
 constexpr Uint32 CADENCE_TIR = 100;
-constexpr int SLOT_TIR_ROUGE = 13;
-constexpr int SLOT_TIR_BLEU = 20;
-constexpr int SLOT_SON_TIR = 200;
 constexpr int CANAL_TIR = 0;
 
 // Super-shot pellets, offsets from the ship's corner and speeds; stage 1 has no pellet 0.
@@ -57,13 +41,8 @@ constexpr plomb PLOMBS[PLOMBS_MAX] = {
     {0, 20, -7, 7},   // 7 behind left
 };
 constexpr int COTE_PLOMB = 16;
-constexpr int SLOT_PLOMB = 21;
-constexpr int SLOT_PHENIX_ROUGE = 22;
-constexpr int SLOT_PHENIX_BLEU = 23;
-constexpr int SLOT_SON_SUPER = 203;
 constexpr int CANAL_SUPER = 1;
 
-constexpr int SLOT_VAISSEAU_BOUCLIER = 14;
 constexpr int X_RETOUR = 304;
 constexpr int Y_RETOUR = 480;
 constexpr int Y_FIN_RETOUR = 436;
@@ -87,19 +66,20 @@ void tire(vaisseau* v, pilote* p, const ressources* r)
     const Uint32 maintenant = horloge_ms();
     if (maintenant - p->dernier_tir <= CADENCE_TIR)
         return;
-    const int slot = v->polarite == 0 ? SLOT_TIR_ROUGE : SLOT_TIR_BLEU;
+    const int slot = v->polarite == 0 ? IMG_VAISSEAU1_TIR1 : IMG_VAISSEAU2_TIR1;
     ajoute_tir(v, cree_tir(cree_rect(v->rect.x + 12, v->rect.y - 2, 9, 25), image(r, slot), v->polarite, 0, -6));
     p->dernier_tir = maintenant;
-    joue_son(CANAL_TIR, son(r, SLOT_SON_TIR));
+    joue_son(CANAL_TIR, son(r, SND_SHOT1));
 }
 }  // namespace
 
 vaisseau* cree_joueur(const ressources* r, int mode)
 {
-    vaisseau* v = cree_vaisseau(cree_rect(X_DEPART, Y_DEPART, LARGEUR, HAUTEUR), mode == MODE_TRICHE ? VIES_TRICHE : VIES,
-                                CAPACITE_TIRS, image(r, SLOT_VAISSEAU), GENRE_ROUGE, image(r, SLOT_EXPLOSION),
-                                PHASES_EXPLOSION, DUREE_PHASE, RAYON_X, RAYON_Y);
-    fixe_son_destruction(v, son(r, SLOT_SON_DESTRUCTION));
+    const int vies = mode == MODE_TRICHE ? VIES_TRICHE : VIES_NORMAL;
+    vaisseau* v = cree_vaisseau(cree_rect(X_DEPART, Y_DEPART, LARGEUR_JOUEUR, HAUTEUR_JOUEUR), vies, CAPACITE_TIRS,
+                                image(r, IMG_VAISSEAU1), GENRE_ROUGE, image(r, IMG_EXPLOSIONS1), PHASES_EXPLOSION,
+                                DUREE_PHASE, RAYON_X_JOUEUR, RAYON_Y_JOUEUR);
+    fixe_son_destruction(v, son(r, SND_EXPLOSION1));
     return v;
 }
 
@@ -118,19 +98,19 @@ void pilote_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressource
 void commandes_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressources* r)
 {
     bool bouge = false;
-    if (touches[SDLK_UP] && v->rect.y >= Y_MIN) {
+    if (touches[SDLK_UP] && v->rect.y >= Y_MIN_JOUEUR) {
         tourne(v, 0, -PAS, DROIT, r);
         bouge = true;
     }
-    if (touches[SDLK_DOWN] && v->rect.y + HAUTEUR <= BAS_MAX) {
+    if (touches[SDLK_DOWN] && v->rect.y + HAUTEUR_JOUEUR <= BAS_MAX_JOUEUR) {
         tourne(v, 0, PAS, DROIT, r);
         bouge = true;
     }
-    if (touches[SDLK_LEFT] && v->rect.x >= X_MIN) {
+    if (touches[SDLK_LEFT] && v->rect.x >= X_MIN_JOUEUR) {
         tourne(v, -PAS, 0, GAUCHE, r);
         bouge = true;
     }
-    if (touches[SDLK_RIGHT] && v->rect.x + LARGEUR <= DROITE_MAX) {
+    if (touches[SDLK_RIGHT] && v->rect.x + LARGEUR_JOUEUR <= DROITE_MAX_JOUEUR) {
         tourne(v, PAS, 0, DROITE, r);
         bouge = true;
     }
@@ -149,20 +129,20 @@ void super_tir(scene* s, const pilote* p, int nb_plombs, const ressources* r)
     const int y = v->rect.y;
     for (int i = PLOMBS_MAX - nb_plombs; i < PLOMBS_MAX; i++) {
         const plomb& b = PLOMBS[i];
-        ajoute_tir(v, cree_tir(cree_rect(x + b.x, y + b.y, COTE_PLOMB, COTE_PLOMB), image(r, SLOT_PLOMB), GENRE_LOURD,
+        ajoute_tir(v, cree_tir(cree_rect(x + b.x, y + b.y, COTE_PLOMB, COTE_PLOMB), image(r, IMG_SUPER_COUP), GENRE_LOURD,
                                b.dx, b.dy));
     }
-    const int phenix = v->polarite == 0 ? SLOT_PHENIX_ROUGE : SLOT_PHENIX_BLEU;
+    const int phenix = v->polarite == 0 ? IMG_PHENIX : IMG_PHENIX1;
     ajoute_tir(v, cree_tir(cree_rect(x - 63, y - 40, 158, 125), image(r, phenix), GENRE_PERCANT, 0, -7));
     s->jauge = 0;
-    joue_son(CANAL_SUPER, son(r, SLOT_SON_SUPER));
+    joue_son(CANAL_SUPER, son(r, SND_SUPER));
 }
 
 void ramene_joueur(vaisseau* v, pilote* p, const ressources* r)
 {
-    fixe_image(v, image(r, SLOT_VAISSEAU_BOUCLIER));
+    fixe_image(v, image(r, IMG_VAISSEAU1B));
     if (!p->retour_en_jeu) {
-        place_vaisseau(v, cree_rect(X_RETOUR, Y_RETOUR, LARGEUR, HAUTEUR));
+        place_vaisseau(v, cree_rect(X_RETOUR, Y_RETOUR, LARGEUR_JOUEUR, HAUTEUR_JOUEUR));
         fixe_invulnerabilite(v, BOUCLIER_RETOUR);
         fixe_phase_explosion(v, 0);
         p->retour_en_jeu = 1;

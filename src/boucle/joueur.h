@@ -10,8 +10,23 @@ struct pilote {
     Uint32 dernier_tir; // time of the last normal shot, ms
 };
 
+// Super-shot pellets: seven in stage 1, eight in the others.
 constexpr int PLOMBS_NIVEAU1 = 7;
 constexpr int PLOMBS_MAX = 8;
+
+// The ship's size and hit box.
+constexpr int LARGEUR_JOUEUR = 33;
+constexpr int HAUTEUR_JOUEUR = 45;
+constexpr int RAYON_X_JOUEUR = 7;
+constexpr int RAYON_Y_JOUEUR = 13;
+
+// The bounds the arrows keep the ship in, tested before each 3-pixel step: Up moves while
+// y >= Y_MIN_JOUEUR, Down while y + height <= BAS_MAX_JOUEUR, Left while x >= X_MIN_JOUEUR,
+// Right while x + width <= DROITE_MAX_JOUEUR.
+constexpr int Y_MIN_JOUEUR = 2;
+constexpr int BAS_MAX_JOUEUR = 480;
+constexpr int X_MIN_JOUEUR = 140;
+constexpr int DROITE_MAX_JOUEUR = 502;
 
 // The ship at (300, 410) with 6 lives, or 100000 in play mode 2.
 vaisseau* cree_joueur(const ressources* r, int mode);

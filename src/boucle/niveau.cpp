@@ -12,14 +12,6 @@
 #include <cstdlib>
 
 namespace {
-constexpr int SLOT_BARRE = 28;
-constexpr int SLOT_1P = 27;
-constexpr int SLOT_VIE0 = 25;
-constexpr int SLOT_VIE1 = 26;
-constexpr int SLOT_CHEAT = 41;
-constexpr int SLOT_JAUGE_ROUGE = 29;
-constexpr int SLOT_JAUGE_BLEUE = 30;
-constexpr int SLOT_VAISSEAU_DROIT = 10;
 constexpr const char* CHEMIN_POLICE = "./Images/font01.png";
 constexpr Uint32 TENUE_CARTE_TITRE = 3000;
 constexpr int FONDU = 1000;
@@ -43,10 +35,10 @@ deroulement prepare_niveau(SDL_Surface* ecran, int mode, int score, int periode_
     ennemi** distribution = p->construit_distribution(r, &nb);
     d.boss = distribution[p->index_boss];
 
-    d.s = cree_scene(joueur, p->capacite, horloge_ms(), image(r, SLOT_BARRE), image(r, SLOT_1P),
-                     image(r, SLOT_VIE0), image(r, SLOT_VIE1), CHEMIN_POLICE);
-    fixe_image_cheat(d.s, image(r, SLOT_CHEAT));
-    fixe_images_jauge(d.s, image(r, SLOT_JAUGE_ROUGE), image(r, SLOT_JAUGE_BLEUE));
+    d.s = cree_scene(joueur, p->capacite, horloge_ms(), image(r, IMG_BARRE), image(r, IMG_1P), image(r, IMG_VIE),
+                     image(r, IMG_VIE2), CHEMIN_POLICE);
+    fixe_image_cheat(d.s, image(r, IMG_CHEAT));
+    fixe_images_jauge(d.s, image(r, IMG_BARRE_ROUGE), image(r, IMG_BARRE_BLEU));
     d.s->score = score;
     scene_en_cours = d.s;
 
@@ -68,14 +60,14 @@ bilan* joue_niveau(SDL_Surface* ecran, int mode, int score, int periode_image, c
     // the way jumps out of the stage, and a record allocated already would be lost.
     bilan resultat = {BILAN_QUITTE, 0};
 
-    SDL_Rect plein_ecran = cree_rect(0, 0, 640, 480);
+    SDL_Rect plein_ecran = cree_rect(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN);
     blit(image(r, p->carte_titre), NULL, ecran, &plein_ecran);
     montre_ecran(ecran);
 
     deroulement d = prepare_niveau(ecran, mode, score, periode_image, r, p);
     horloge_attends(TENUE_CARTE_TITRE);
     Mix_PlayMusic(musique(r, p->musique), 0);
-    vol_d_entree(ecran, d.fond, image(r, p->fond_jeu), image(r, SLOT_VAISSEAU_DROIT), image(r, p->cadre));
+    vol_d_entree(ecran, d.fond, image(r, p->fond_jeu), image(r, IMG_VAISSEAU1), image(r, p->cadre));
     // The stage clock starts now: appearance times and the warning count from here.
     d.s->debut = horloge_ms();
 

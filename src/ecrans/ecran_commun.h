@@ -1,14 +1,11 @@
-// What the front-end screens share: drawing a whole picture at a place, and the event sweep
-// of a page that the player leaves with Enter.
+// What the front-end screens share: the pace of their passes and the event sweep of a page
+// that the player leaves with Enter. They draw with the engine's affiche_a.
 #pragma once
-#include <SDL.h>
+#include "moteur/sprites.h"
 
 // Screens that poll their events pace their passes like the stages' frames, so that a page
 // being read never keeps a core busy.
 constexpr Uint32 PERIODE_PASSE = 13;  // ms
-
-// Draws the whole picture with its top-left corner at (x, y).
-void affiche_a(SDL_Surface* image, SDL_Surface* ecran, int x, int y);
 
 // One sweep of the event queue for a page left with Enter: true when the page is over.
 // Closing the window ends the page at once; Enter only once the page has had its first

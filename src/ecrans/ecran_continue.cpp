@@ -8,22 +8,17 @@
 #include "plateforme/horloge.h"
 
 namespace {
-constexpr int MUSIQUE_CONTINUE = 195;
-constexpr int IMAGE_OUI = 48;
-constexpr int IMAGE_NON = 49;
-constexpr int SON_CHOIX = 205;
-constexpr int SON_CONFIRME = 204;
 constexpr int FONDU = 1000;  // ms of music fade, waited out before leaving
 }
 
 int ecran_continue(SDL_Surface* ecran, const ressources* r)
 {
-    Mix_PlayMusic(musique(r, MUSIQUE_CONTINUE), 0);
+    Mix_PlayMusic(musique(r, MUS_CONTINUE), 0);
     int choix = CONTINUE_OUI;
     bool quitte = false;
     Uint32 debut_passe = horloge_ms();
     while (!quitte) {
-        affiche_a(image(r, choix == CONTINUE_OUI ? IMAGE_OUI : IMAGE_NON), ecran, 0, 0);
+        affiche_a(image(r, choix == CONTINUE_OUI ? IMG_CONTINUE1 : IMG_CONTINUE2), ecran, 0, 0);
         montre_ecran(ecran);
 
         SDL_Event e;
@@ -40,17 +35,17 @@ int ecran_continue(SDL_Surface* ecran, const ressources* r)
                 case SDLK_RIGHT:
                     if (choix == CONTINUE_OUI) {
                         choix = CONTINUE_NON;
-                        joue_son(0, son(r, SON_CHOIX));
+                        joue_son(0, son(r, SND_COLD4));
                     }
                     break;
                 case SDLK_LEFT:
                     if (choix == CONTINUE_NON) {
                         choix = CONTINUE_OUI;
-                        joue_son(0, son(r, SON_CHOIX));
+                        joue_son(0, son(r, SND_COLD4));
                     }
                     break;
                 case SDLK_RETURN:
-                    joue_son(0, son(r, SON_CONFIRME));
+                    joue_son(0, son(r, SND_COLD1));
                     Mix_FadeOutMusic(FONDU);
                     horloge_attends(FONDU);
                     return choix;

@@ -8,9 +8,6 @@
 #include "plateforme/horloge.h"
 
 namespace {
-constexpr int IMAGE_BILAN = 69;
-constexpr int IMAGE_VAGUE1 = 70;
-constexpr int IMAGE_VAGUE2 = 71;
 constexpr int NB_PASSES = 50;
 constexpr Uint32 DUREE_PASSE = 100;  // ms
 constexpr int NB_PHASES = 4;
@@ -20,11 +17,11 @@ int ecran_entre_niveaux(SDL_Surface* ecran, const ressources* r)
 {
     int phase = 1;
     for (int passe = 0; passe < NB_PASSES; passe++) {
-        affiche_a(image(r, IMAGE_BILAN), ecran, 0, 0);
+        affiche_a(image(r, IMG_SCORE_BILAN), ecran, 0, 0);
         if (phase == 2 || phase == 4)
-            affiche_a(image(r, IMAGE_VAGUE1), ecran, 0, 0);
+            affiche_a(image(r, IMG_SCORE_BILAN_VAGUE1), ecran, 0, 0);
         else if (phase == 3)
-            affiche_a(image(r, IMAGE_VAGUE2), ecran, 0, 0);
+            affiche_a(image(r, IMG_SCORE_BILAN_VAGUE2), ecran, 0, 0);
         montre_ecran(ecran);
         horloge_attends(DUREE_PASSE);
         phase = phase == NB_PHASES ? 1 : phase + 1;

@@ -7,16 +7,12 @@
 #include "plateforme/horloge.h"
 
 namespace {
-constexpr int PAGES[] = {
-    3,  // Images/Programmer.png
-    4,  // Images/Resources.png
-    2,  // Images/Keyboard.png
-};
+constexpr slot_ressource PAGES[] = {IMG_PROGRAMMER, IMG_RESOURCES, IMG_KEYBOARD};
 }
 
 int ecran_intro(SDL_Surface* ecran, const ressources* r)
 {
-    for (int page : PAGES) {
+    for (slot_ressource page : PAGES) {
         bool fini = false;
         Uint32 debut_passe = horloge_ms();
         for (int passes = 0; !fini; passes++) {

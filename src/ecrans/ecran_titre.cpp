@@ -8,10 +8,6 @@
 #include "plateforme/horloge.h"
 
 namespace {
-constexpr int IMAGE_TITRE = 0;
-constexpr int IMAGE_TITRE_TRICHE = 1;
-constexpr int IMAGE_PIECE = 9;
-constexpr int SON_TRICHE = 205;
 constexpr int PIECE_X = 160;
 constexpr int PIECE_Y = 400;
 constexpr int BAS_POUR_TRICHER = 5;
@@ -27,9 +23,9 @@ int ecran_titre(SDL_Surface* ecran, const ressources* r)
     int passes = 0;
     int bas = 0;
     while (!quitte) {
-        affiche_a(image(r, bas >= BAS_POUR_TRICHER ? IMAGE_TITRE_TRICHE : IMAGE_TITRE), ecran, 0, 0);
+        affiche_a(image(r, bas >= BAS_POUR_TRICHER ? IMG_TITRE_CHEAT : IMG_TITRE2), ecran, 0, 0);
         if (phase <= 2)
-            affiche_a(image(r, IMAGE_PIECE), ecran, PIECE_X, PIECE_Y);
+            affiche_a(image(r, IMG_COIN), ecran, PIECE_X, PIECE_Y);
         montre_ecran(ecran);
 
         SDL_Event e;
@@ -48,7 +44,7 @@ int ecran_titre(SDL_Surface* ecran, const ressources* r)
                 case SDLK_DOWN:
                     bas++;
                     if (bas == BAS_POUR_TRICHER)
-                        joue_son(0, son(r, SON_TRICHE));
+                        joue_son(0, son(r, SND_COLD4));
                     break;
                 default:
                     break;

@@ -17,10 +17,6 @@
 
 namespace {
 
-constexpr int LARGEUR = 640;
-constexpr int HAUTEUR = 480;
-constexpr int PROFONDEUR = 32;
-constexpr Uint32 MODE_VIDEO = SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN;
 constexpr int FREQUENCE = 44100;
 constexpr int NB_CANAUX = 2;
 constexpr int TAILLE_MORCEAU = 2048;  // sample frames
@@ -56,10 +52,10 @@ bool choisit_affichage()
 SDL_Surface* ouvre_ecran(const options_jeu& o)
 {
     const Uint32 drapeaux = o.fenetre ? MODE_VIDEO & ~SDL_FULLSCREEN : MODE_VIDEO;
-    SDL_Surface* ecran = ouvre_affichage(LARGEUR, HAUTEUR, PROFONDEUR, drapeaux, o.echelle);
+    SDL_Surface* ecran = ouvre_affichage(LARGEUR_ECRAN, HAUTEUR_ECRAN, PROFONDEUR_ECRAN, drapeaux, o.echelle);
     if (ecran == NULL)
-        std::printf("Cannot open a %dx%d display in %d-bit colour: %s\n", LARGEUR * o.echelle,
-                    HAUTEUR * o.echelle, PROFONDEUR, SDL_GetError());
+        std::printf("Cannot open a %dx%d display in %d-bit colour: %s\n", LARGEUR_ECRAN * o.echelle,
+                    HAUTEUR_ECRAN * o.echelle, PROFONDEUR_ECRAN, SDL_GetError());
     return ecran;
 }
 

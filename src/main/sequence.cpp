@@ -8,6 +8,7 @@
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
+#include "regles/modes.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -5,6 +5,9 @@
 // why in suivi_erreur(), and jump to `reprise`, which the program's entry establishes
 // (it then ends the program in order). Nothing between an allocation and that jump
 // may rely on destructors.
+//
+// This module knows nothing above SDL: a font is tracked with the routine that closes it,
+// which its own module hands over (police/ opens fonts through here, not the other way).
 #pragma once
 #include <SDL.h>
 #include <csetjmp>
@@ -28,6 +31,7 @@ struct noeud_image {
 struct noeud_police {
     noeud_police* suivant;
     police* fonte;
+    void (*ferme)(police*);  // closes the font in libere_tout
 };
 
 extern bloc_suivi* blocs_suivis;
@@ -48,8 +52,16 @@ T* alloue_record()
 // Loads a BMP file, chained into images_suivies; the surface is returned as loaded.
 SDL_Surface* charge_bmp_suivi(const char* nom);
 
-// Opens a font with ouvre_police, chained into polices_suivies.
-police* charge_police_suivie(const char* nom);
+// The tracked conversion: conversion(image) takes the place of the tracked picture `image`
+// (one that charge_bmp_suivi returned) in images_suivies, and is returned; libere_tout then
+// frees the copy and only it. The conversion may free the picture it is given, as
+// convertit_ecran does.
+SDL_Surface* convertit_suivie(SDL_Surface* image, SDL_Surface* (*conversion)(SDL_Surface*));
+
+// Chains a font that its own module opened from the file `nom` into polices_suivies;
+// libere_tout closes it with `ferme`. A NULL font is a failed load, handled as a missing
+// picture is. Returns the font.
+police* suit_police(police* fonte, void (*ferme)(police*), const char* nom);
 
 // Closes every tracked font, frees every tracked image, then every block.
 void libere_tout();

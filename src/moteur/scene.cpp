@@ -5,8 +5,9 @@
 
 #include "memoire/suivi.h"
 #include "moteur/collision.h"
-#include "moteur/hud_scene.h"
+#include "moteur/hud.h"
 #include "plateforme/horloge.h"
+#include "police/police.h"
 #include "ressources/ressources.h"
 
 #include <algorithm>
@@ -32,23 +33,13 @@ const char* const fichiers_chiffres[10] = {
     "Images/Zero.bmp", "Images/Un.bmp",   "Images/Deux.bmp", "Images/Trois.bmp", "Images/Quatre.bmp",
     "Images/Cinq.bmp", "Images/Six.bmp", "Images/Sept.bmp", "Images/Huit.bmp",  "Images/Neuf.bmp",
 };
-constexpr int CHIFFRES_X = 520;
-constexpr int CHIFFRES_PAS = 25;
-constexpr int CHIFFRES_Y = 50;
-constexpr int CHIFFRE_LARGEUR = 20;
-constexpr int CHIFFRE_HAUTEUR = 36;
 
-// A BMP keyed on black, in the display format. The converted copy takes the loaded
-// picture's place in the tracked list, so that libere_tout frees it and only it.
+// A BMP keyed on black, in the display format, tracked: libere_tout frees the copy.
 SDL_Surface* charge_bmp_ecran(const char* nom)
 {
     SDL_Surface* chargee = charge_bmp_suivi(nom);
-    noeud_image* noeud = images_suivies;
-    while (noeud->image != chargee)
-        noeud = noeud->suivant;
     SDL_SetColorKey(chargee, SDL_SRCCOLORKEY, SDL_MapRGB(chargee->format, 0, 0, 0));
-    noeud->image = convertit_ecran(chargee);
-    return noeud->image;
+    return convertit_suivie(chargee, convertit_ecran);
 }
 
 void monte_jauge(scene* s)
@@ -250,15 +241,9 @@ void anime(scene* s, SDL_Surface* image_cadre, SDL_Rect rect_cadre, SDL_Surface*
         affiche_tirs(joueur, ecran);
     affiche_joueur(joueur, ecran);
     blit(image_cadre, NULL, ecran, &rect_cadre);
-    affiche_jauge(s, ecran);
-    if (!finale) {
-        affiche_1p(s, ecran);
-        affiche_vies(s, ecran);
-    }
+    affiche_hud_scene(s, finale, ecran);
     if (joueur->invulnerabilite > 0)
         joueur->invulnerabilite--;
-    if (!finale)
-        affiche_score(s, ecran);
 }
 
 }  // namespace
@@ -288,8 +273,7 @@ scene* cree_scene(vaisseau* joueur, int capacite, Uint32 debut, SDL_Surface* bar
     s->score = 0;
     for (int i = 0; i < 10; i++)
         s->images_chiffres[i] = charge_bmp_ecran(fichiers_chiffres[i]);
-    for (int i = 0; i < 4; i++)
-        s->rects_chiffres[i] = cree_rect(CHIFFRES_X + i * CHIFFRES_PAS, CHIFFRES_Y, CHIFFRE_LARGEUR, CHIFFRE_HAUTEUR);
+    places_chiffres(X_SCORE, Y_SCORE, s->rects_chiffres);
     return s;
 }
 

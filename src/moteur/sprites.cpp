@@ -173,3 +173,9 @@ void blit(SDL_Surface* image, SDL_Rect* source, SDL_Surface* ecran, SDL_Rect* de
     else
         SDL_UpperBlit(image, source, ecran, dest);
 }
+
+void affiche_a(SDL_Surface* image, SDL_Surface* ecran, int x, int y)
+{
+    SDL_Rect place = cree_rect(x, y, 0, 0);
+    blit(image, NULL, ecran, &place);
+}

@@ -5,6 +5,13 @@
 #pragma once
 #include <SDL.h>
 
+// The game's surface: 640 x 480 in 32-bit colour, full screen unless a window is asked for.
+constexpr int LARGEUR_ECRAN = 640;
+constexpr int HAUTEUR_ECRAN = 480;
+constexpr int PROFONDEUR_ECRAN = 32;
+constexpr Uint32 MODE_VIDEO = SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN;
+
+// The largest window scale, --scale's bound.
 constexpr int ECHELLE_MAX = 4;
 
 // Opens the video mode (largeur * echelle by hauteur * echelle, `drapeaux` as for

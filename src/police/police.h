@@ -16,6 +16,10 @@ police* ouvre_police(const char* nom);
 // Frees the font's picture, then the record.
 void ferme_police(police* p);
 
+// Opens the font as ouvre_police does and tracks it (memoire/suivi.h): libere_tout closes
+// it; a font that cannot be opened is a failed tracked load, which does not return.
+police* charge_police_suivie(const char* nom);
+
 // Scans the marker row (row 0) for glyph runs and sets the colour key.
 void analyse_police(police* p);
 

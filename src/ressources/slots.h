@@ -251,3 +251,7 @@ enum slot_ressource : int {
 
     NB_SLOTS
 };
+
+// The catalogue's digit pictures, 0 to 9.
+constexpr slot_ressource IMG_CHIFFRES[10] = {IMG_ZERO, IMG_UN,  IMG_DEUX, IMG_TROIS, IMG_QUATRE,
+                                             IMG_CINQ, IMG_SIX, IMG_SEPT, IMG_HUIT,  IMG_NEUF};

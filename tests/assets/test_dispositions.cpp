@@ -23,15 +23,19 @@ long pixels_proches(SDL_Surface* s, int x0, int l, rgb8 c)
 }
 
 struct bande {
-    int slot, images, l, h;
+    slot_ressource slot;
+    int images, l, h;
 };
-const bande explosions[] = {{80, 13, 32, 30}, {81, 12, 64, 60}, {82, 12, 96, 90}, {83, 12, 192, 180}};
+const bande explosions[] = {
+    {IMG_EXPLOSIONS1, 13, 32, 30}, {IMG_EXPLOSIONS2, 12, 64, 60}, {IMG_EXPLOSIONS3, 12, 96, 90},
+    {IMG_EXPLOSIONS4, 12, 192, 180},
+};
 }  // namespace
 
 TEST(DispositionsAssets, ChaqueImageDeJaugeEnMontreUnCranDePlus)
 {
     // The lit colour of each strip is taken from its full frame, then counted frame by frame.
-    for (int slot : {28, 29, 30}) {
+    for (slot_ressource slot : {IMG_BARRE, IMG_BARRE_ROUGE, IMG_BARRE_BLEU}) {
         SDL_Surface* s = charge_slot(slot);
         ASSERT_NE(s, nullptr);
         ASSERT_EQ(s->w, jauge_l * jauge_images);
@@ -73,7 +77,7 @@ TEST(DispositionsAssets, LesDixChiffresSontTousDifferents)
 {
     std::vector<SDL_Surface*> chiffres;
     for (int d = 0; d < 10; d++) {
-        chiffres.push_back(charge_slot(31 + d));
+        chiffres.push_back(charge_slot(IMG_CHIFFRES[d]));
         ASSERT_NE(chiffres.back(), nullptr);
     }
     for (int a = 0; a < 10; a++)

@@ -9,9 +9,13 @@
 
 namespace {
 struct bande {
-    int slot, images, l, h;
+    slot_ressource slot;
+    int images, l, h;
 };
-const bande bandes[] = {{80, 13, 32, 30}, {81, 12, 64, 60}, {82, 12, 96, 90}, {83, 12, 192, 180}};
+const bande bandes[] = {
+    {IMG_EXPLOSIONS1, 13, 32, 30}, {IMG_EXPLOSIONS2, 12, 64, 60}, {IMG_EXPLOSIONS3, 12, 96, 90},
+    {IMG_EXPLOSIONS4, 12, 192, 180},
+};
 
 struct bilan_image {
     int visibles = 0, blancs = 0, gris = 0, presque_cle = 0;

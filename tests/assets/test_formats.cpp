@@ -8,23 +8,33 @@
 
 namespace {
 struct taille_attendue {
-    int slot, l, h;
+    slot_ressource slot;
+    int l, h;
 };
 
 // A representative sample: pages, ship, weapons, status items, strips, banners, enemies, shots.
 const taille_attendue tailles[] = {
-    {0, 640, 480},   {5, 640, 480},   {8, 640, 480},   {9, 320, 40},    {10, 33, 45},    {12, 33, 45},
-    {13, 9, 25},     {15, 33, 45},    {20, 9, 25},     {21, 16, 16},    {22, 158, 125},  {23, 158, 125},
-    {24, 33, 45},    {28, 377, 198},  {29, 377, 198},  {30, 377, 198},  {31, 20, 36},    {40, 20, 36},
-    {42, 83, 19},    {43, 83, 19},    {44, 640, 480},  {47, 640, 480},  {48, 640, 480},  {50, 640, 480},
-    {62, 640, 480},  {63, 640, 480},  {68, 640, 480},  {71, 640, 480},  {72, 640, 480},  {73, 200, 50},
-    {74, 200, 50},   {78, 200, 50},   {79, 250, 250},  {80, 416, 30},   {81, 768, 60},   {82, 1152, 90},
-    {83, 2304, 180}, {84, 8, 8},      {99, 8, 8},      {86, 16, 16},    {88, 16, 16},    {91, 12, 14},
-    {92, 12, 14},    {102, 16, 16},   {104, 46, 43},   {105, 46, 43},   {108, 32, 32},   {111, 42, 32},
-    {116, 62, 66},   {118, 110, 47},  {121, 110, 47},  {123, 74, 70},   {127, 32, 32},   {130, 98, 137},
-    {133, 314, 344}, {137, 50, 39},   {139, 82, 21},   {143, 67, 66},   {147, 30, 29},   {149, 170, 60},
-    {152, 30, 30},   {154, 26, 28},   {157, 14, 14},   {160, 394, 194}, {163, 32, 9},    {165, 310, 244},
-    {173, 32, 9},    {178, 48, 47},   {183, 314, 344}, {185, 40, 40},   {188, 97, 138},
+    {IMG_TITRE2, 640, 480}, {IMG_NOIR, 640, 480}, {IMG_CLEARED, 640, 480}, {IMG_COIN, 320, 40},
+    {IMG_VAISSEAU1, 33, 45}, {IMG_VAISSEAU1_DROITE, 33, 45}, {IMG_VAISSEAU1_TIR1, 9, 25},
+    {IMG_VAISSEAU1B_DROITE, 33, 45}, {IMG_VAISSEAU2_TIR1, 9, 25}, {IMG_SUPER_COUP, 16, 16},
+    {IMG_PHENIX, 158, 125}, {IMG_PHENIX1, 158, 125}, {IMG_VAISSEAU_FINISH, 33, 45}, {IMG_BARRE, 377, 198},
+    {IMG_BARRE_ROUGE, 377, 198}, {IMG_BARRE_BLEU, 377, 198}, {IMG_ZERO, 20, 36}, {IMG_NEUF, 20, 36},
+    {IMG_BARRE_BOSS_VIDE, 83, 19}, {IMG_BARRE_BOSS_PLEINE, 83, 19}, {IMG_CONTOUR21_LEGER2, 640, 480},
+    {IMG_CONTOUR3, 640, 480}, {IMG_CONTINUE1, 640, 480}, {IMG_NUAGES_LEGER, 640, 480},
+    {IMG_LEVEL_END_VIEUX, 640, 480}, {IMG_LEVEL1, 640, 480}, {IMG_LEVEL_END, 640, 480},
+    {IMG_SCORE_BILAN_VAGUE2, 640, 480}, {IMG_BAD, 640, 480}, {IMG_WARNING, 200, 50}, {IMG_GAME_OVER, 200, 50},
+    {IMG_TOO_BAD, 200, 50}, {IMG_TABLEAU_SCORE, 250, 250}, {IMG_EXPLOSIONS1, 416, 30},
+    {IMG_EXPLOSIONS2, 768, 60}, {IMG_EXPLOSIONS3, 1152, 90}, {IMG_EXPLOSIONS4, 2304, 180},
+    {IMG_TIR0_BLEU_ENNEMI, 8, 8}, {IMG_TIR0A_BLEU_ENNEMI, 8, 8}, {IMG_TIR1_BLEU_ENNEMI, 16, 16},
+    {IMG_TIR1_ROUGE2_ENNEMI, 16, 16}, {IMG_TIR3_BLEU_ENNEMI, 12, 14}, {IMG_TIR3_ROUGE_ENNEMI, 12, 14},
+    {IMG_TIR1A_ROUGE2_ENNEMI, 16, 16}, {IMG_ENNEMI2_BLEU, 46, 43}, {IMG_ENNEMI2_BLEU_FLASH, 46, 43},
+    {IMG_ENNEMI3, 32, 32}, {IMG_ENNEMI4_BLEU_FLASH, 42, 32}, {IMG_ENNEMI5_ROUGE, 62, 66},
+    {IMG_ENNEMI7_BLEU, 110, 47}, {IMG_BOSS1_BLANC, 110, 47}, {IMG_ENNEMI8, 74, 70}, {IMG_TOUPIE2, 32, 32},
+    {IMG_ENNEMI10_BLANC, 98, 137}, {IMG_ENNEMI11A, 314, 344}, {IMG_ENNEMI12_ROUGE, 50, 39},
+    {IMG_ENNEMI13, 82, 21}, {IMG_ENNEMI14_FLASH, 67, 66}, {IMG_ENNEMI15_DROITE, 30, 29},
+    {IMG_ENNEMI17B, 170, 60}, {IMG_ENNEMI18B, 30, 30}, {IMG_ENNEMI19_FLASH, 26, 28}, {IMG_PAPILLON2A, 14, 14},
+    {IMG_ENNEMI9B, 394, 194}, {IMG_OISEAU1, 32, 9}, {IMG_DELTA_DEMI2, 310, 244}, {IMG_OISEAUA, 32, 9},
+    {IMG_DELTA_ARAIGNEE_RD, 48, 47}, {IMG_ADIEU1, 314, 344}, {IMG_CHAT2, 40, 40}, {IMG_MORVIK_FLASH, 97, 138},
 };
 
 uint32_t lit32(const std::string& s, size_t i)

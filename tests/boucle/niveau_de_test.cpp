@@ -1,6 +1,7 @@
 // The test stage and the helpers that watch it.
 #include "niveau_de_test.h"
 
+#include "boucle/joueur.h"
 #include "memoire/suivi.h"
 #include "plateforme/horloge.h"
 
@@ -19,8 +20,8 @@ void rappel() { action_rappel(); }
 
 ennemi* drone(int x, int y, int vie, int points, int apparition, int dx, int dy)
 {
-    ennemi* e = cree_ennemi(cree_rect(x, y, 32, 32), vie, 1, image(catalogue, 108), POLARITE_NEUTRE,
-                            image(catalogue, 80), 12, 50, apparition, &GOLGOTH, SCRIPT_UNE_FOIS, 32, 30, 14, 14, points);
+    ennemi* e = cree_ennemi(cree_rect(x, y, 32, 32), vie, 1, image(catalogue, IMG_ENNEMI3), POLARITE_NEUTRE,
+                            image(catalogue, IMG_EXPLOSIONS1), 12, 50, apparition, &GOLGOTH, SCRIPT_UNE_FOIS, 32, 30, 14, 14, points);
     ajoute_etape(e, cree_etape(dx, dy, 5000));
     return e;
 }
@@ -36,10 +37,10 @@ ennemi** construit_test(const ressources* r, int* nb)
         cast[n++] = drone(300, 100, 50000, 0, 200, 0, 4);
     if (distribution_voulue.leurre)
         cast[n++] = drone(150, 5, 50000, 0, 300, 0, 0);
-    ennemi* boss = cree_ennemi(cree_rect(264, 5, 110, 47), 250, 60, image(r, 120), POLARITE_NEUTRE, image(r, 82), 12,
+    ennemi* boss = cree_ennemi(cree_rect(264, 5, 110, 47), 250, 60, image(r, IMG_BOSS1), POLARITE_NEUTRE, image(r, IMG_EXPLOSIONS3), 12,
                                100, distribution_voulue.apparition_boss, &GOLGOTH, SCRIPT_EN_BOUCLE, 96, 90, 55, 10, 500);
     ajoute_etape(boss, cree_etape(0, 0, 100));
-    fixe_image_touche(boss, image(r, 122));
+    fixe_image_touche(boss, image(r, IMG_BOSS1_FLASH));
     cast[n++] = boss;
     dernier_boss = boss;
     *nb = n;
@@ -81,13 +82,13 @@ parametres_niveau NiveauTest::parametres(const distribution_test& d)
     distribution_voulue = d;
     const int nb = (d.cible ? 1 : 0) + (d.kamikaze ? 1 : 0) + (d.leurre ? 1 : 0) + 1;
     parametres_niveau p = {};
-    p.carte_titre = 63;
-    p.fond_jeu = 50;
-    p.fond_fin = 51;
-    p.cadre = 44;
-    p.image_alerte = 73;
-    p.musique = 189;
-    p.musique_boss = 190;
+    p.carte_titre = IMG_LEVEL1;
+    p.fond_jeu = IMG_NUAGES_LEGER;
+    p.fond_fin = IMG_NUAGES_LEGER_VIEUX;
+    p.cadre = IMG_CONTOUR21_LEGER2;
+    p.image_alerte = IMG_WARNING;
+    p.musique = MUS_SKY;
+    p.musique_boss = MUS_BOSS;
     p.capacite = 10;
     p.index_boss = nb - 1;
     p.nb_nettoyage = 0;
@@ -95,7 +96,7 @@ parametres_niveau NiveauTest::parametres(const distribution_test& d)
     p.invulnerabilite_fin = 200;
     p.debut_alerte = 10000000;  // far beyond any test
     p.facteur_barre_boss = 0.284;
-    p.nb_plombs = 7;
+    p.nb_plombs = PLOMBS_NIVEAU1;
     p.construit_distribution = construit_test;
     p.fond_courant = NULL;
     p.finale = NULL;

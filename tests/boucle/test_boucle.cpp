@@ -89,7 +89,7 @@ TEST_F(NiveauTest, AlerteTroisSonsEtSonImageTroisSecondesPuisLaMusiqueDuBossApre
         if (son_lance(CANAL_JOUEUR))
             sons.push_back(t);
         const bool attendue = t >= 1000 && t < 4000;
-        const bool visible = image_visible(image(r, 73), 220, 225);
+        const bool visible = image_visible(image(r, IMG_WARNING), 220, 225);
         images_vues += visible ? 1 : 0;
         if (visible != attendue)
             images_fausses++;
@@ -146,7 +146,7 @@ TEST_F(NiveauTest, GTireAuPlusUneFoisParCentUnMillisecondesDeLaCouleurDuVaisseau
         if (v.numero == 60)
             presse_touche(SDLK_f);
         if (v.numero == 62)
-            vaisseau_bleu = j->polarite == 1 && j->image == image(r, 17);
+            vaisseau_bleu = j->polarite == 1 && j->image == image(r, IMG_VAISSEAU2);
         if (v.numero == 150)
             presse_touche(SDLK_ESCAPE);
     });
@@ -189,7 +189,7 @@ TEST_F(NiveauTest, ApresUneViePerdueLeVaisseauRevientParLeBasEnVingtDeuxImagesPr
                 bouge_en_explosant++;
             }
         } else if (arrive_a == 0) {
-            if (j->image != image(r, 14) || j->rect.x != 304)
+            if (j->image != image(r, IMG_VAISSEAU1B) || j->rect.x != 304)
                 image_fausse++;
             if (j->rect.y == 436) {
                 arrive_a = v.numero;
@@ -225,7 +225,7 @@ TEST_F(NiveauTest, LaDerniereViePerdueFinitSurLImageGameOverEtRendMoinsUn)
             return;
         }
         durees.push_back(v.duree);
-        game_over_au_fondu = image_visible(image(r, 74), 220, 225);
+        game_over_au_fondu = image_visible(image(r, IMG_GAME_OVER), 220, 225);
         phase_finale = v.s->joueur->phase_explosion;
     });
     EXPECT_EQ(b.statut, BILAN_PERDU);
@@ -269,14 +269,14 @@ TEST_F(NiveauTest, BossDetruitDonneUnEtLeScoreApresSixCentsImagesDeCloture)
             tiens_touche(SDLK_LEFT, true);  // from the closing sequence on, which ignores it
             const SDL_Rect cinq = cree_rect(0, 0, 5, 19);
             const SDL_Rect reste = cree_rect(5, 0, 78, 19);
-            barre_minimale = image_visible(image(r, 43), 529, 138, &cinq) &&
-                             image_visible(image(r, 42), 534, 138, &reste);
+            barre_minimale = image_visible(image(r, IMG_BARRE_BOSS_PLEINE), 529, 138, &cinq) &&
+                             image_visible(image(r, IMG_BARRE_BOSS_VIDE), 534, 138, &reste);
             return;
         }
         if (v.numero == tue_a + 2)
             return;  // the 100 ms pause; closing frame 0 follows without a wait
         const int k = v.numero - (tue_a + 2);
-        if (j->image == image(r, 24))
+        if (j->image == image(r, IMG_VAISSEAU_FINISH))
             images_cloture++;
         if (k == 1)
             invulnerabilite_debut = j->invulnerabilite;
@@ -285,7 +285,7 @@ TEST_F(NiveauTest, BossDetruitDonneUnEtLeScoreApresSixCentsImagesDeCloture)
         if (nouveaux != 0 || j->rect.x != 300)
             controle_en_cloture++;
         const SDL_Rect haut_du_tableau = cree_rect(0, 0, 250, 170);  // above the digits
-        const bool tableau = image_visible(image(r, 79), 195, 112, &haut_du_tableau) &&
+        const bool tableau = image_visible(image(r, IMG_TABLEAU_SCORE), 195, 112, &haut_du_tableau) &&
                              image_visible(v.s->images_chiffres[0], 270, 290) &&
                              image_visible(v.s->images_chiffres[0], 295, 290) &&
                              image_visible(v.s->images_chiffres[0], 320, 290) &&
@@ -317,8 +317,8 @@ TEST_F(NiveauTest, LaBarreDuBossEstLaDesLaPremiereImageEtSesLeurresPartentASonEn
         if (v.numero == 2) {
             const SDL_Rect pleine = cree_rect(0, 0, 76, 19);
             const SDL_Rect vide = cree_rect(76, 0, 7, 19);
-            barre_pleine = image_visible(image(r, 43), 529, 138, &pleine) &&
-                           image_visible(image(r, 42), 605, 138, &vide);
+            barre_pleine = image_visible(image(r, IMG_BARRE_BOSS_PLEINE), 529, 138, &pleine) &&
+                           image_visible(image(r, IMG_BARRE_BOSS_VIDE), 605, 138, &vide);
         }
         if (v.temps_image == 494)
             leurre_avant = v.s->ennemis[0] != NULL && v.s->nb_sortis == 1;

@@ -31,9 +31,9 @@ using DefilementTest = NiveauTest;
 
 TEST_F(DefilementTest, LeDecalageFaitUnTourEnDeuxCentQuaranteImagesSansTrou)
 {
-    fond_defilant* f = cree_fond_defilant(image(r, 50));
-    EXPECT_EQ(f->principal->image, image(r, 50));
-    EXPECT_EQ(f->enroulement->image, image(r, 50));
+    fond_defilant* f = cree_fond_defilant(image(r, IMG_NUAGES_LEGER));
+    EXPECT_EQ(f->principal->image, image(r, IMG_NUAGES_LEGER));
+    EXPECT_EQ(f->enroulement->image, image(r, IMG_NUAGES_LEGER));
     for (int i = 1; i <= 239; i++) {
         fait_defiler(f, 2);
         ASSERT_EQ(f->principal->rect.y, 2 * i);
@@ -50,7 +50,7 @@ TEST_F(DefilementTest, LeDecalageFaitUnTourEnDeuxCentQuaranteImagesSansTrou)
 
 TEST_F(DefilementTest, AUnPixelLeFondRepartAussiDuHautApres478)
 {
-    fond_defilant* f = cree_fond_defilant(image(r, 51));
+    fond_defilant* f = cree_fond_defilant(image(r, IMG_NUAGES_LEGER_VIEUX));
     for (int i = 0; i < 238; i++)
         fait_defiler(f, 2);
     ASSERT_EQ(f->principal->rect.y, 476);
@@ -79,8 +79,8 @@ TEST_F(DefilementTest, LesLignesDuBasReapparaissentEnHaut)
 
 TEST_F(DefilementTest, LEntreeDureQuaranteSixImagesEtPoseLeVaisseauA410)
 {
-    fond_defilant* f = cree_fond_defilant(image(r, 50));
-    vol_d_entree(ecran_test(), f, image(r, 50), image(r, 10), image(r, 44));
+    fond_defilant* f = cree_fond_defilant(image(r, IMG_NUAGES_LEGER));
+    vol_d_entree(ecran_test(), f, image(r, IMG_NUAGES_LEGER), image(r, IMG_VAISSEAU1), image(r, IMG_CONTOUR21_LEGER2));
     EXPECT_EQ(f->principal->rect.y, 92) << "one 2-pixel scroll step per frame";
-    EXPECT_TRUE(image_visible(image(r, 10), 300, 410));
+    EXPECT_TRUE(image_visible(image(r, IMG_VAISSEAU1), 300, 410));
 }

@@ -41,7 +41,7 @@ protected:
                 f->derniere_image_de_jeu = v.temps_image;
                 f->alertes += son ? 1 : 0;
                 const SDL_Rect cinq = cree_rect(0, 0, 5, 19);
-                f->barres += image_visible(image(r, 43), 529, 138, &cinq) ? 1 : 0;
+                f->barres += image_visible(image(r, IMG_BARRE_BOSS_PLEINE), 529, 138, &cinq) ? 1 : 0;
                 return;
             }
             const int k = v.numero - fin_de_jeu;

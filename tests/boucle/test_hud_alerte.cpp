@@ -2,7 +2,7 @@
 #include "niveau_de_test.h"
 
 #include "boucle/alerte.h"
-#include "boucle/hud.h"
+#include "moteur/hud.h"
 
 using HudTest = NiveauTest;
 
@@ -18,11 +18,11 @@ TEST_F(HudTest, LaBarreDuBossGardeCinqPixelsEtTronqueLeReste)
 TEST_F(HudTest, UneImageQuiSauteUneFenetreFigeLAlerte)
 {
     int etat = 1;
-    avance_alerte(&etat, 3000, 1000, son(r, 209));
-    avance_alerte(&etat, 4000, 1000, son(r, 209));
-    avance_alerte(&etat, 90000, 1000, son(r, 209));
+    avance_alerte(&etat, 3000, 1000, son(r, SND_WARNING));
+    avance_alerte(&etat, 4000, 1000, son(r, SND_WARNING));
+    avance_alerte(&etat, 90000, 1000, son(r, SND_WARNING));
     EXPECT_EQ(etat, 1);
     EXPECT_TRUE(alerte_affichee(etat)) << "the picture stays up";
-    EXPECT_EQ(relance_musique_boss(etat, musique(r, 190)), 0);
+    EXPECT_EQ(relance_musique_boss(etat, musique(r, MUS_BOSS)), 0);
 }
 

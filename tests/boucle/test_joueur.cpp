@@ -31,7 +31,7 @@ protected:
 
     scene* scene_du_joueur()
     {
-        return cree_scene(v, 10, horloge_ms(), image(r, 28), image(r, 27), image(r, 25), image(r, 26),
+        return cree_scene(v, 10, horloge_ms(), image(r, IMG_BARRE), image(r, IMG_1P), image(r, IMG_VIE), image(r, IMG_VIE2),
                           "./Images/font01.png");
     }
 
@@ -43,7 +43,7 @@ TEST_F(JoueurTest, LesBornesSontTesteesAvantLePasDeTroisPixels)
 {
     tient({SDLK_LEFT}, 200);
     EXPECT_EQ(v->rect.x, 138);
-    EXPECT_EQ(v->image, image(r, 10)) << "at the bound the ship flies straight";
+    EXPECT_EQ(v->image, image(r, IMG_VAISSEAU1)) << "at the bound the ship flies straight";
     tient({SDLK_RIGHT}, 200);
     EXPECT_EQ(v->rect.x, 471);
     tient({SDLK_UP}, 200);
@@ -56,26 +56,26 @@ TEST_F(JoueurTest, LaDerniereToucheDonneLImageEtGaucheDroiteSAnnulent)
 {
     tient({SDLK_LEFT, SDLK_RIGHT});
     EXPECT_EQ(v->rect.x, 300);
-    EXPECT_EQ(v->image, image(r, 12)) << "banking right";
+    EXPECT_EQ(v->image, image(r, IMG_VAISSEAU1_DROITE)) << "banking right";
     tient({SDLK_UP, SDLK_DOWN});
     EXPECT_EQ(v->rect.y, 410);
-    EXPECT_EQ(v->image, image(r, 10));
+    EXPECT_EQ(v->image, image(r, IMG_VAISSEAU1));
     tient({SDLK_UP, SDLK_LEFT});
     EXPECT_EQ(v->rect.x, 297);
     EXPECT_EQ(v->rect.y, 407);
-    EXPECT_EQ(v->image, image(r, 11));
+    EXPECT_EQ(v->image, image(r, IMG_VAISSEAU1_GAUCHE));
     inverse_polarite(v);
     tient({SDLK_LEFT});
-    EXPECT_EQ(v->image, image(r, 18));
+    EXPECT_EQ(v->image, image(r, IMG_VAISSEAU2_GAUCHE));
     tient({});
-    EXPECT_EQ(v->image, image(r, 17));
+    EXPECT_EQ(v->image, image(r, IMG_VAISSEAU2));
     fixe_invulnerabilite(v, 5);  // the shield's pictures win over the colour
     tient({SDLK_LEFT});
-    EXPECT_EQ(v->image, image(r, 16));
+    EXPECT_EQ(v->image, image(r, IMG_VAISSEAU1B_GAUCHE));
     tient({SDLK_RIGHT});
-    EXPECT_EQ(v->image, image(r, 15));
+    EXPECT_EQ(v->image, image(r, IMG_VAISSEAU1B_DROITE));
     tient({});
-    EXPECT_EQ(v->image, image(r, 14));
+    EXPECT_EQ(v->image, image(r, IMG_VAISSEAU1B));
 }
 
 TEST_F(JoueurTest, GNeTirePasAvantCentUnMillisecondesEtLesTirsEnTropSePerdent)
@@ -108,7 +108,7 @@ TEST_F(JoueurTest, LeSuperTirDuNiveauUnASeptPlombsEtVideLaJauge)
     EXPECT_EQ(v->tirs[0]->dy, -7);
     for (int i = 0; i < 7; i++) {
         EXPECT_EQ(v->tirs[i]->genre, GENRE_LOURD);
-        EXPECT_EQ(v->tirs[i]->image1, image(r, 21));
+        EXPECT_EQ(v->tirs[i]->image1, image(r, IMG_SUPER_COUP));
     }
     const tir* grand = v->tirs[7];
     EXPECT_EQ(grand->genre, GENRE_PERCANT);
@@ -117,7 +117,7 @@ TEST_F(JoueurTest, LeSuperTirDuNiveauUnASeptPlombsEtVideLaJauge)
     EXPECT_EQ(grand->rect.w, 158);
     EXPECT_EQ(grand->rect.h, 125);
     EXPECT_EQ(grand->dy, -7);
-    EXPECT_EQ(grand->image1, image(r, 22));
+    EXPECT_EQ(grand->image1, image(r, IMG_PHENIX));
 }
 
 TEST_F(JoueurTest, AilleursLeSuperTirAHuitPlombsDontUnDroitDevant)
@@ -131,7 +131,7 @@ TEST_F(JoueurTest, AilleursLeSuperTirAHuitPlombsDontUnDroitDevant)
     EXPECT_EQ(v->tirs[0]->rect.y, 406);
     EXPECT_EQ(v->tirs[0]->dx, 0);
     EXPECT_EQ(v->tirs[0]->dy, -7);
-    EXPECT_EQ(v->tirs[8]->image1, image(r, 23)) << "the blue large shot";
+    EXPECT_EQ(v->tirs[8]->image1, image(r, IMG_PHENIX1)) << "the blue large shot";
 }
 
 TEST_F(JoueurTest, PasDeSuperTirSansJaugePleineNiEnExplosantNiEnRevenant)

@@ -18,20 +18,21 @@ constexpr int FREQUENCE = 44100;
 constexpr int OCTETS_PAR_SECONDE = FREQUENCE * 2 * 2;  // 16-bit stereo
 
 struct forme {
-    int slot;
+    slot_ressource slot;
     int largeur;
     int hauteur;
 };
 
 // The pictures the front-end screens draw; pages cover the whole screen.
 const forme FORMES[] = {
-    {0, 640, 480},  {1, 640, 480},  {2, 640, 480},  {3, 640, 480},  {4, 640, 480},
-    {6, 640, 480},  {7, 640, 480},  {8, 640, 480},  {9, 320, 40},   {48, 640, 480},
-    {49, 640, 480}, {69, 640, 480}, {70, 640, 480}, {71, 640, 480},
+    {IMG_TITRE2, 640, 480},    {IMG_TITRE_CHEAT, 640, 480}, {IMG_KEYBOARD, 640, 480},
+    {IMG_PROGRAMMER, 640, 480}, {IMG_RESOURCES, 640, 480},   {IMG_THANKS, 640, 480},
+    {IMG_MORVIK_BYE, 640, 480}, {IMG_CLEARED, 640, 480},     {IMG_COIN, 320, 40},
+    {IMG_CONTINUE1, 640, 480},  {IMG_CONTINUE2, 640, 480},   {IMG_SCORE_BILAN, 640, 480},
+    {IMG_SCORE_BILAN_VAGUE1, 640, 480}, {IMG_SCORE_BILAN_VAGUE2, 640, 480},
 };
-constexpr int PREMIER_CHIFFRE = 31;
-constexpr int MUSIQUES[] = {195, 196};
-constexpr int SONS[] = {204, 205};
+constexpr slot_ressource MUSIQUES[] = {MUS_CONTINUE, MUS_BYE};
+constexpr slot_ressource SONS[] = {SND_COLD1, SND_COLD4};
 
 ressources catalogue;
 std::vector<Uint8> silence(static_cast<std::size_t>(OCTETS_PAR_SECONDE) * SECONDES_DE_SON);
@@ -83,13 +84,13 @@ public:
     {
         for (const forme& f : FORMES)
             catalogue.slots[f.slot] = bloc(f.slot, f.largeur, f.hauteur);
-        for (int d = 0; d < 10; d++)
-            catalogue.slots[PREMIER_CHIFFRE + d] = bloc(PREMIER_CHIFFRE + d, CHIFFRE_LARGEUR, CHIFFRE_HAUTEUR);
+        for (slot_ressource chiffre : IMG_CHIFFRES)
+            catalogue.slots[chiffre] = bloc(chiffre, CHIFFRE_LARGEUR, CHIFFRE_HAUTEUR);
         if (!mixeur_ouvert())
             return;
-        for (int slot : MUSIQUES)
+        for (slot_ressource slot : MUSIQUES)
             catalogue.slots[slot] = musique_silencieuse();
-        for (int slot : SONS)
+        for (slot_ressource slot : SONS)
             catalogue.slots[slot] = Mix_QuickLoad_RAW(silence.data(), static_cast<Uint32>(silence.size()));
     }
 

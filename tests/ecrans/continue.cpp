@@ -28,7 +28,7 @@ TEST_F(EcranContinue, ChoiceSoundPlaysOnlyWhenTheChoiceChanges)
             break;
         case 2:
             EXPECT_TRUE(Mix_Playing(0));
-            EXPECT_EQ(Mix_GetChunk(0), son(r, 205));
+            EXPECT_EQ(Mix_GetChunk(0), son(r, SND_COLD4));
             Mix_HaltChannel(0);
             presse_touche(SDLK_RIGHT);
             break;
@@ -38,15 +38,15 @@ TEST_F(EcranContinue, ChoiceSoundPlaysOnlyWhenTheChoiceChanges)
             break;
         case 4:
             EXPECT_TRUE(Mix_Playing(0));
-            EXPECT_EQ(Mix_GetChunk(0), son(r, 205));
+            EXPECT_EQ(Mix_GetChunk(0), son(r, SND_COLD4));
             presse_touche(SDLK_RETURN);
             break;
         }
     });
     EXPECT_EQ(ecran_continue(ecran, r), CONTINUE_OUI);
-    EXPECT_EQ(images, (std::vector<Uint32>{couleur_slot(48), couleur_slot(49), couleur_slot(49),
-                                           couleur_slot(48)}));
-    EXPECT_EQ(Mix_GetChunk(0), son(r, 204));
+    EXPECT_EQ(images, (std::vector<Uint32>{couleur_slot(IMG_CONTINUE1), couleur_slot(IMG_CONTINUE2), couleur_slot(IMG_CONTINUE2),
+                                           couleur_slot(IMG_CONTINUE1)}));
+    EXPECT_EQ(Mix_GetChunk(0), son(r, SND_COLD1));
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
     EXPECT_EQ(ecoule(), 3 * PERIODE_PASSE + 1000u) << "three paced passes, then the fade";
 }

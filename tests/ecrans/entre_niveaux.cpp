@@ -16,7 +16,8 @@ TEST_F(EcranEntreNiveaux, PlaysFiftyPassesAndLeavesKeysQueued)
     EXPECT_EQ(ecoule(), 5000u);
     EXPECT_EQ(nb_evenements_en_attente(), 2);
     // Base, first wave, second wave, first wave, and round again.
-    const int cycle[] = {69, 70, 71, 70};
+    const slot_ressource cycle[] = {IMG_SCORE_BILAN, IMG_SCORE_BILAN_VAGUE1, IMG_SCORE_BILAN_VAGUE2,
+                                    IMG_SCORE_BILAN_VAGUE1};
     ASSERT_EQ(images.size(), 50u);
     for (std::size_t i = 0; i < images.size(); i++)
         EXPECT_EQ(images[i], couleur_slot(cycle[i % 4])) << "pass " << i + 1;

@@ -30,7 +30,7 @@ protected:
     // Virtual milliseconds waited since the test began.
     Uint32 ecoule() const { return horloge_ms() - debut; }
 
-    bool sons_charges() const { return son(r, 205) != NULL && musique(r, 195) != NULL; }
+    bool sons_charges() const { return son(r, SND_COLD4) != NULL && musique(r, MUS_CONTINUE) != NULL; }
 
     SDL_Surface* ecran = ecran_test();
     const ressources* r = catalogue_factice();

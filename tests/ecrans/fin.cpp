@@ -22,7 +22,7 @@ std::string chiffres_affiches()
             bool entier = true;
             for (int y = CHIFFRE_Y; y < CHIFFRE_Y + CHIFFRE_HAUTEUR && entier; y++)
                 for (int x = x0; x < x0 + CHIFFRE_LARGEUR && entier; x++)
-                    entier = pixel_ecran(x, y) == couleur_slot(31 + d);
+                    entier = pixel_ecran(x, y) == couleur_slot(IMG_CHIFFRES[d]);
             if (entier)
                 lu = static_cast<char>('0' + d);
         }
@@ -53,7 +53,7 @@ TEST_F(EcranFin, FirstPageShowsTheScoreInFourDigits)
         });
         EXPECT_EQ(ecran_fin(ecran, score, r), 1);
         EXPECT_EQ(lus, attendu) << "score " << score;
-        EXPECT_EQ(fond, couleur_slot(8));
+        EXPECT_EQ(fond, couleur_slot(IMG_CLEARED));
     }
 }
 
@@ -71,14 +71,14 @@ TEST_F(EcranFin, EachPageWaitsForEnterAfterItsEleventhPass)
         presse_touche(SDLK_RETURN);
     });
     EXPECT_EQ(ecran_fin(ecran, 1234, r), 1);
-    std::vector<Uint32> attendu(12, couleur_slot(8));
-    attendu.insert(attendu.end(), 12, couleur_slot(6));
-    attendu.insert(attendu.end(), 12, couleur_slot(7));
+    std::vector<Uint32> attendu(12, couleur_slot(IMG_CLEARED));
+    attendu.insert(attendu.end(), 12, couleur_slot(IMG_THANKS));
+    attendu.insert(attendu.end(), 12, couleur_slot(IMG_MORVIK_BYE));
     EXPECT_EQ(pages, attendu);
     // The digits belong to the first page only.
     ASSERT_EQ(sous_les_chiffres.size(), 36u);
-    EXPECT_EQ(sous_les_chiffres[11], couleur_slot(31 + 4));
-    EXPECT_EQ(sous_les_chiffres[12], couleur_slot(6));
-    EXPECT_EQ(sous_les_chiffres[35], couleur_slot(7));
+    EXPECT_EQ(sous_les_chiffres[11], couleur_slot(IMG_QUATRE));
+    EXPECT_EQ(sous_les_chiffres[12], couleur_slot(IMG_THANKS));
+    EXPECT_EQ(sous_les_chiffres[35], couleur_slot(IMG_MORVIK_BYE));
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
 }

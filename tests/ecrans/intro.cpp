@@ -15,9 +15,9 @@ TEST_F(EcranIntro, EnterLeavesEachPageOnItsTwelfthPass)
         presse_touche(SDLK_RETURN);
     });
     EXPECT_EQ(ecran_intro(ecran, r), 1);
-    std::vector<Uint32> attendu(12, couleur_slot(3));
-    attendu.insert(attendu.end(), 12, couleur_slot(4));
-    attendu.insert(attendu.end(), 12, couleur_slot(2));
+    std::vector<Uint32> attendu(12, couleur_slot(IMG_PROGRAMMER));
+    attendu.insert(attendu.end(), 12, couleur_slot(IMG_RESOURCES));
+    attendu.insert(attendu.end(), 12, couleur_slot(IMG_KEYBOARD));
     EXPECT_EQ(pages, attendu);
 }
 
@@ -35,7 +35,7 @@ TEST_F(EcranIntro, CloseEndsOnlyTheCurrentPageAndOtherKeysDoNothing)
     });
     EXPECT_EQ(ecran_intro(ecran, r), 1);
     ASSERT_EQ(pages.size(), 22u);
-    EXPECT_EQ(pages[19], couleur_slot(3));
-    EXPECT_EQ(pages[20], couleur_slot(4));
-    EXPECT_EQ(pages[21], couleur_slot(2));
+    EXPECT_EQ(pages[19], couleur_slot(IMG_PROGRAMMER));
+    EXPECT_EQ(pages[20], couleur_slot(IMG_RESOURCES));
+    EXPECT_EQ(pages[21], couleur_slot(IMG_KEYBOARD));
 }

@@ -34,7 +34,7 @@ TEST_F(EcranTitre, FiveDownsGiveTheCheatModeWithOneSound)
         titres.push_back(pixel_ecran(0, 0));
         if (passe == 2) {
             EXPECT_TRUE(Mix_Playing(0));
-            EXPECT_EQ(Mix_GetChunk(0), son(r, 205));
+            EXPECT_EQ(Mix_GetChunk(0), son(r, SND_COLD4));
             Mix_HaltChannel(0);
             presse_touche(SDLK_DOWN);  // a sixth press
             presse_touche(SDLK_RETURN);  // second pass: still ignored
@@ -44,7 +44,7 @@ TEST_F(EcranTitre, FiveDownsGiveTheCheatModeWithOneSound)
         }
     });
     EXPECT_EQ(ecran_titre(ecran, r), MODE_TRICHE);
-    EXPECT_EQ(titres, (std::vector<Uint32>{couleur_slot(0), couleur_slot(1), couleur_slot(1)}));
+    EXPECT_EQ(titres, (std::vector<Uint32>{couleur_slot(IMG_TITRE2), couleur_slot(IMG_TITRE_CHEAT), couleur_slot(IMG_TITRE_CHEAT)}));
 }
 
 TEST_F(EcranTitre, FourDownsStayInNormalMode)
@@ -58,7 +58,7 @@ TEST_F(EcranTitre, FourDownsStayInNormalMode)
             presse_touche(SDLK_RETURN);
     });
     EXPECT_EQ(ecran_titre(ecran, r), MODE_NORMAL);
-    EXPECT_EQ(titres, std::vector<Uint32>(3, couleur_slot(0)));
+    EXPECT_EQ(titres, std::vector<Uint32>(3, couleur_slot(IMG_TITRE2)));
     EXPECT_FALSE(Mix_Playing(0));
 }
 
@@ -66,7 +66,7 @@ TEST_F(EcranTitre, OtherKeysDoNothingAndEscapeLeavesAfterThePass)
 {
     std::vector<bool> piece;
     observe_passes([&](int passe) {
-        piece.push_back(pixel_ecran(PIECE_X + 1, PIECE_Y + 1) == couleur_slot(9));
+        piece.push_back(pixel_ecran(PIECE_X + 1, PIECE_Y + 1) == couleur_slot(IMG_COIN));
         if (passe < 6) {
             for (SDLKey k : {SDLK_UP, SDLK_LEFT, SDLK_RIGHT, SDLK_SPACE, SDLK_f})
                 presse_touche(k);

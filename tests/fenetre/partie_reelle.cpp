@@ -27,8 +27,8 @@ namespace {
 constexpr const char* JEU = JEU_DOSSIER "/polarite";
 constexpr double MEME_IMAGE = 0.9;  // share of equal pixels for "the screen shows this picture"
 constexpr int DIXIEMES_ATTENTE = 300;  // tenths of a second, for a loaded machine
-constexpr int INTRO[] = {3, 4, 2};  // the introduction's pages, in order
-constexpr int TITRE = 0;
+constexpr slot_ressource INTRO[] = {IMG_PROGRAMMER, IMG_RESOURCES, IMG_KEYBOARD};  // the introduction's pages
+constexpr slot_ressource TITRE = IMG_TITRE2;
 
 void dort(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
 
@@ -124,7 +124,7 @@ protected:
         std::string erreur;
         if (!x.demarre(&erreur))
             GTEST_SKIP() << erreur;
-        for (int slot : {INTRO[0], INTRO[1], INTRO[2], TITRE, parametres_niveau1().carte_titre})
+        for (int slot : std::initializer_list<int>{INTRO[0], INTRO[1], INTRO[2], TITRE, parametres_niveau1().carte_titre})
             images[slot] = IMG_Load(table_ressources[slot].fichier);
         ASSERT_NE(mkdtemp(dossier), nullptr);
         sortie = std::string(dossier) + "/sortie.txt";

@@ -2,6 +2,7 @@
 // with a message that says what and why, and a failure exit status; without a sound device
 // the game plays on in silence; and a kill ends it at once.
 #include "memoire/suivi.h"
+#include "police/police.h"
 
 #include <algorithm>
 #include <chrono>

@@ -74,6 +74,28 @@ TEST_F(Suivi, LibereToutVideLesTroisListesEtPeutRecommencer)
     EXPECT_EQ(longueur_chaine(), 1);
 }
 
+// The copy takes the loaded picture's place: libere_tout frees it once, and never the
+// picture the conversion already freed.
+TEST_F(Suivi, UneConversionSuivieRemplaceLImageDansSaListe)
+{
+    SDL_Surface* chargee = charge_bmp_suivi("Images/Score.bmp");
+    charge_bmp_suivi("Images/Zero.bmp");
+    SDL_Surface* copie = convertit_suivie(chargee, [](SDL_Surface* image) {
+        SDL_Surface* c = SDL_ConvertSurface(image, image->format, SDL_SWSURFACE);
+        SDL_FreeSurface(image);
+        return c;
+    });
+    ASSERT_NE(copie, nullptr);
+    EXPECT_NE(copie, chargee);
+    ASSERT_NE(images_suivies->suivant, nullptr);
+    EXPECT_EQ(images_suivies->suivant->image, copie) << "in the loaded picture's place, behind the newer one";
+    EXPECT_EQ(images_suivies->suivant->suivant, nullptr);
+    copie->refcount++;
+    libere_tout();
+    EXPECT_EQ(copie->refcount, 1);
+    SDL_FreeSurface(copie);
+}
+
 TEST_F(Suivi, UnFichierManquantLibereToutEtSauteAReprise)
 {
     alloue(32);

@@ -98,8 +98,9 @@ TEST(Catalogue, ToutEstChargeEtLesImagesSontAuFormatDeLEcran)
     const SDL_PixelFormat* ecran = ecran_test()->format;
     for (int slot = PREMIERE_IMAGE_CONVERTIE; slot < PREMIERE_MUSIQUE; slot++)
         EXPECT_EQ(image(r, slot)->format->BitsPerPixel, ecran->BitsPerPixel) << slot;
-    // Slots 0 to 9 keep the format they were read in (the PNG pages are plain RGB).
-    EXPECT_EQ(image(r, 0)->format->BytesPerPixel, 3);
+    // The pages before the first converted picture keep the format they were read in (the
+    // PNG pages are plain RGB).
+    EXPECT_EQ(image(r, IMG_TITRE2)->format->BytesPerPixel, 3);
     // Every strip drawn by phases is cut, to its last phase, and its pieces go with it.
     for (const bande_a_phases& b : bandes_a_phases) {
         SDL_Surface* bande = image(r, b.slot);
@@ -120,20 +121,21 @@ TEST(Catalogue, LaCleDeCouleurSurvitALaConversion)
     ressources* r = charge_ressources();
     ASSERT_NE(r, nullptr);
     struct cas {
-        int slot;
+        slot_ressource slot;
         Uint8 r, g, b;
     };
-    for (const cas& c : {cas{10, 0, 0, 0}, cas{22, 0, 255, 0}, cas{105, 69, 69, 69}, cas{45, 47, 47, 47},
-                         cas{46, 255, 255, 0}, cas{166, 255, 101, 82}}) {
+    for (const cas& c : {cas{IMG_VAISSEAU1, 0, 0, 0}, cas{IMG_PHENIX, 0, 255, 0}, cas{IMG_ENNEMI2_BLEU_FLASH, 69, 69, 69},
+                         cas{IMG_CONTOUR21_EXPLOSE, 47, 47, 47}, cas{IMG_CONTOUR4, 255, 255, 0},
+                         cas{IMG_DELTA_DEMI_FLASH, 255, 101, 82}}) {
         SDL_Surface* s = image(r, c.slot);
         EXPECT_TRUE(s->flags & SDL_SRCCOLORKEY) << c.slot;
         EXPECT_EQ(s->format->colorkey, SDL_MapRGB(s->format, c.r, c.g, c.b)) << c.slot;
     }
-    EXPECT_FALSE(image(r, 25)->flags & SDL_SRCCOLORKEY);  // a picture without a key stays opaque
+    EXPECT_FALSE(image(r, IMG_VIE)->flags & SDL_SRCCOLORKEY);  // a picture without a key stays opaque
     // Drawn over a white screen, the key colour lets the white through.
     SDL_Surface* fond = SDL_CreateRGBSurface(SDL_SWSURFACE, 64, 64, 32, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_FillRect(fond, NULL, 0xFFFFFF);
-    SDL_Surface* flash = image(r, 105);
+    SDL_Surface* flash = image(r, IMG_ENNEMI2_BLEU_FLASH);
     SDL_BlitSurface(flash, NULL, fond, NULL);
     int transparents = 0;
     SDL_LockSurface(flash);
@@ -174,7 +176,7 @@ TEST(Catalogue, LesImagesAClesConvertiesSontAccelereesEtDejaEncodees)
         }
     }
     EXPECT_GT(accelerees, 150);
-    EXPECT_TRUE(image(r, 9)->flags & SDL_SRCCOLORKEY);  // keyed but never converted
+    EXPECT_TRUE(image(r, IMG_COIN)->flags & SDL_SRCCOLORKEY);  // keyed but never converted
     SDL_LockSurface(ecran);
     long autres = 0;
     for (int y = 0; y < ecran->h; y++)
@@ -189,14 +191,14 @@ TEST(Catalogue, LesImagesAClesConvertiesSontAccelereesEtDejaEncodees)
 
 TEST(Catalogue, LesPairesDuVaisseauBlancSontDroiteAvantGauche)
 {
-    EXPECT_STREQ(table_ressources[11].fichier, "Images/Vaisseau1_Gauche.bmp");
-    EXPECT_STREQ(table_ressources[12].fichier, "Images/Vaisseau1_Droite.bmp");
-    EXPECT_STREQ(table_ressources[15].fichier, "Images/Vaisseau1B_Droite.bmp");
-    EXPECT_STREQ(table_ressources[16].fichier, "Images/Vaisseau1B_Gauche.bmp");
-    EXPECT_STREQ(table_ressources[18].fichier, "Images/Vaisseau2_Gauche.bmp");
-    EXPECT_STREQ(table_ressources[19].fichier, "Images/Vaisseau2_Droite.bmp");
-    EXPECT_STREQ(table_ressources[190].fichier, "Sound/Boss.wav");
-    EXPECT_EQ(table_ressources[190].lecture, CHARGEUR_MUSIQUE);
+    EXPECT_STREQ(table_ressources[IMG_VAISSEAU1_GAUCHE].fichier, "Images/Vaisseau1_Gauche.bmp");
+    EXPECT_STREQ(table_ressources[IMG_VAISSEAU1_DROITE].fichier, "Images/Vaisseau1_Droite.bmp");
+    EXPECT_STREQ(table_ressources[IMG_VAISSEAU1B_DROITE].fichier, "Images/Vaisseau1B_Droite.bmp");
+    EXPECT_STREQ(table_ressources[IMG_VAISSEAU1B_GAUCHE].fichier, "Images/Vaisseau1B_Gauche.bmp");
+    EXPECT_STREQ(table_ressources[IMG_VAISSEAU2_GAUCHE].fichier, "Images/Vaisseau2_Gauche.bmp");
+    EXPECT_STREQ(table_ressources[IMG_VAISSEAU2_DROITE].fichier, "Images/Vaisseau2_Droite.bmp");
+    EXPECT_STREQ(table_ressources[MUS_BOSS].fichier, "Sound/Boss.wav");
+    EXPECT_EQ(table_ressources[MUS_BOSS].lecture, CHARGEUR_MUSIQUE);
 }
 
 TEST(Catalogue, UnDernierSonManquantRendNullEtLibereToutCeQuiEtaitCharge)

@@ -8,6 +8,7 @@
 #include "support/clavier.h"
 
 #include "moteur/scene.h"
+#include "boucle/joueur.h"
 #include "boucle/niveau.h"
 #include "plateforme/horloge.h"
 
@@ -16,18 +17,14 @@
 
 namespace {
 
-constexpr int LARGEUR_VAISSEAU = 33;
-constexpr int HAUTEUR_VAISSEAU = 45;
-constexpr int X_MIN = 140;                    // the ship may still step left from here
-constexpr int X_MAX = 502 - LARGEUR_VAISSEAU; // and right from here
-constexpr int Y_MAX = 480 - HAUTEUR_VAISSEAU;
+constexpr int X_MIN = X_MIN_JOUEUR;                      // the ship may still step left from here
+constexpr int X_MAX = DROITE_MAX_JOUEUR - LARGEUR_JOUEUR;  // and right from here
+constexpr int Y_MAX = BAS_MAX_JOUEUR - HAUTEUR_JOUEUR;
 constexpr int LIGNE_DE_GARDE = 380;  // below the enemies' lanes, above the bottom row of drones
 constexpr int VIE_MAX_CIBLE = 1000;  // tougher bodies (turrets, silhouettes) only pass by
 constexpr int PORTEE_COULEUR = 120;  // a shot nearer than this decides the colour
 constexpr int MARGE_CORPS = 24;      // room kept around enemy bodies, beyond the hit boxes
 constexpr int ECART_ESQUIVE = 40;
-constexpr int RAYON_X_VAISSEAU = 7;
-constexpr int RAYON_Y_VAISSEAU = 13;
 constexpr int ATTENTE_SUPER_TIR = 10;  // frames before a super shot that changed nothing is tried again
 
 consignes_pilote consignes = {-1, false, NULL};
@@ -63,7 +60,7 @@ const ennemi* cible(const scene* s, point v)
         if (e == NULL || !intact(e) || e->corps->vie > VIE_MAX_CIBLE)
             continue;
         const point c = centre(e->corps->rect);
-        if (c.y >= v.y || c.x < X_MIN || c.x > X_MAX + LARGEUR_VAISSEAU)
+        if (c.y >= v.y || c.x < X_MIN || c.x > X_MAX + LARGEUR_JOUEUR)
             continue;
         const int d = distance2(c, v);
         if (d < d_min) {
@@ -88,7 +85,7 @@ const tir* tir_le_plus_proche(const scene* s, point v)
             if (t == NULL)
                 continue;
             const point c = centre(t->rect);
-            if (c.y > v.y + HAUTEUR_VAISSEAU / 2)
+            if (c.y > v.y + HAUTEUR_JOUEUR / 2)
                 continue;
             const int d = distance2(c, v);
             if (d < d_min) {
@@ -117,8 +114,8 @@ const ennemi* corps_le_plus_proche(const scene* s, point v, bool* menacant)
             meilleur = e;
             const int ecart_x = c.x > v.x ? c.x - v.x : v.x - c.x;
             const int ecart_y = c.y > v.y ? c.y - v.y : v.y - c.y;
-            *menacant = ecart_x < e->corps->rayon_x + RAYON_X_VAISSEAU + MARGE_CORPS &&
-                        ecart_y < e->corps->rayon_y + RAYON_Y_VAISSEAU + MARGE_CORPS;
+            *menacant = ecart_x < e->corps->rayon_x + RAYON_X_JOUEUR + MARGE_CORPS &&
+                        ecart_y < e->corps->rayon_y + RAYON_Y_JOUEUR + MARGE_CORPS;
         }
     }
     return meilleur;
@@ -185,18 +182,18 @@ void pilote_image()
         // Into the nearest shot, else the nearest body, wearing the other colour.
         if (menace != NULL) {
             const point c = centre(menace->rect);
-            but_x = c.x - LARGEUR_VAISSEAU / 2;
-            but_y = c.y - HAUTEUR_VAISSEAU / 2;
+            but_x = c.x - LARGEUR_JOUEUR / 2;
+            but_y = c.y - HAUTEUR_JOUEUR / 2;
             veut_couleur(joueur, menace->genre == 0 ? 1 : 0);
         } else if (voisin != NULL) {
             const point c = centre(voisin->corps->rect);
-            but_x = c.x - LARGEUR_VAISSEAU / 2;
-            but_y = c.y - HAUTEUR_VAISSEAU / 2;
+            but_x = c.x - LARGEUR_JOUEUR / 2;
+            but_y = c.y - HAUTEUR_JOUEUR / 2;
         }
     } else {
         const ennemi* e = cible(s, v);
         if (e != NULL)
-            but_x = centre(e->corps->rect).x - LARGEUR_VAISSEAU / 2;
+            but_x = centre(e->corps->rect).x - LARGEUR_JOUEUR / 2;
         if (corps_menacant)
             but_x = joueur->rect.x + (centre(voisin->corps->rect).x > v.x ? -ECART_ESQUIVE : ECART_ESQUIVE);
         if (menace != NULL && distance2(centre(menace->rect), v) < PORTEE_COULEUR * PORTEE_COULEUR &&

@@ -17,6 +17,7 @@
 #include "ecrans/ecran_titre.h"
 #include "memoire/suivi.h"
 #include "plateforme/horloge.h"
+#include "regles/modes.h"
 
 #include <SDL_mixer.h>
 #include <algorithm>
@@ -29,8 +30,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
 
 SDL_Surface* ecran = NULL;
 const ressources* R = NULL;
@@ -58,7 +57,7 @@ void observe_niveau()
     const scene* s = niveau_scene_en_cours();
     if (s == NULL || ++appels < 2)  // the first wait is the title card's hold
         return;
-    if (s->joueur->image == image(R, SLOT_VAISSEAU_FINI)) {
+    if (s->joueur->image == image(R, IMG_VAISSEAU_FINISH)) {  // the ship at rest: closing
         ++images_cloture;
         for (int i = 0; i < en_cours->nb_en_cloture; i++)
             if (images_cloture == static_cast<int>(en_cours->en_cloture[i].quand))

@@ -1,6 +1,8 @@
 // Headless start-up of the developer programs.
 #include "sans_ecran.h"
 
+#include "plateforme/affichage.h"
+
 #include <SDL_mixer.h>
 #include <cstdio>
 #include <cstdlib>
@@ -18,8 +20,7 @@ SDL_Surface* ouvre_sans_ecran(const char* dossier_jeu)
         std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
         return NULL;
     }
-    SDL_Surface* ecran =
-        SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
+    SDL_Surface* ecran = SDL_SetVideoMode(LARGEUR_ECRAN, HAUTEUR_ECRAN, PROFONDEUR_ECRAN, MODE_VIDEO);
     if (ecran == NULL) {
         std::fprintf(stderr, "SDL_SetVideoMode: %s\n", SDL_GetError());
         return NULL;
