@@ -1,4 +1,4 @@
-// Stage 2: a red sky, 203 enemies in 27 waves, the white copies and the fan boss.
+// Stage 2: a red sky, 203 enemies in 27 waves, two white decoys and the fan boss.
 #pragma once
 #include "moteur/ennemi.h"
 #include "boucle/bilan.h"

@@ -271,18 +271,10 @@ void construit_rang(ennemi** rang, const vague& v, int i, const ressources* r)
     }
 }
 
-// Background phases on the stage clock alone, whatever is on screen: the second factory
-// picture and a third scroll step from 40 s, a fourth step from 120 s. The clock only goes
-// forward, so the phase reached is a function of the time.
+// Background phases on the stage clock alone (fond_niveau5).
 constexpr Uint32 DEUXIEME_PHASE = 40000;
 constexpr Uint32 TROISIEME_PHASE = 120000;
 constexpr int PAS_DEFILEMENT = 2;
-
-fond_du_moment fond_niveau5(const moment_niveau* m)
-{
-    const int phase = m->temps >= TROISIEME_PHASE ? 2 : m->temps >= DEUXIEME_PHASE ? 1 : 0;
-    return fond_du_moment{phase == 0 ? IMG_USINE : IMG_USINE2, PAS_DEFILEMENT + phase};
-}
 
 }  // namespace
 
@@ -299,6 +291,13 @@ ennemi** distribution_niveau5(const ressources* r, int* nb)
     }
     *nb = NB_ENNEMIS;
     return cast;
+}
+
+// The clock only goes forward, so the phase reached is a function of the time.
+fond_du_moment fond_niveau5(const moment_niveau* m)
+{
+    const int phase = m->temps >= TROISIEME_PHASE ? 2 : m->temps >= DEUXIEME_PHASE ? 1 : 0;
+    return fond_du_moment{phase == 0 ? IMG_USINE : IMG_USINE2, PAS_DEFILEMENT + phase};
 }
 
 parametres_niveau parametres_niveau5()
