@@ -5,13 +5,15 @@
 // Glossary (one word for each thing, in every stage file):
 //   espece      a kind row: everything an enemy of that kind is built with but its start, its
 //               release time and its path. `especes` is a stage's kind table, `nom_espece` its
-//               index. The kinds every stage names alike: GARDIEN, a mid-boss; LEURRE, a decoy,
+//               index. The kinds every stage names alike: CANONNIERE, a gunship; LOURD, a
+//               heavy gunship; DRONE; TOURELLE, a turret; GARDIEN, a mid-boss; LEURRE, a decoy,
 //               the boss's double that stands where the boss appears; BOSS.
 //   explosion   the strip an enemy explodes with, its frame size and its pace.
 //   calendrier  a stage's schedule: one `vague` per row, in release order, read by its time.
-//   vague       a schedule row: what one pattern releases, at `apparition` ms. A wave of
-//               `rangs` repeats a row of enemies, each `rang` some ms before the one before it.
+//   vague       a schedule row: what one pattern releases from `apparition` ms. A wave may
+//               repeat a `rang` (a rank of enemies) some ms apart, rank 0 the latest.
 //   motif       the path pattern a schedule row names; `trajet` carries its numbers.
+//   file        ships one behind the other, flying as a chain.
 //   volee       the shots one step fires together; `pause_de_feu` is a pause that fires one.
 //   eventail    a fan: the straight shot, then pairs spreading by one pixel per frame.
 //   rateau      a rake: shots spreading one pixel per frame apart, towards one side only.

@@ -1,6 +1,6 @@
 // Stage 2: a red sky scrolling twice as fast, 203 enemies in 27 waves (flocks of birds,
 // files of drones, gunships firing rings, a mid-boss, spinners), then two white decoys that
-// slide together where the fan boss appears. The cast is a kind table, a volley table and
+// slide together where the boss appears. The cast is a kind table, a volley table and
 // a schedule with one row per pattern of a wave, in release order, read by its time.
 #include "contenu/niveau2.h"
 
@@ -24,15 +24,15 @@ constexpr bande_explosion EXPLOSION_DU_LEURRE = {IMG_EXPLOSIONS1, 12, 50, 96, 90
 enum nom_espece { OISEAU_ROUGE, DRONE, CANONNIERE_ROUGE, CANONNIERE_BLEUE, GARDIEN, TOUPIE, LEURRE, BOSS, NB_ESPECES };
 
 const espece especes[NB_ESPECES] = {
-    // picture           hit                      w    h   vie slots pol     pts  rx  ry  explosion               sound           tag       script            shots  second picture
-    {IMG_OISEAU,         AUCUN,                   32,   9,    1,   1, ROUGE,    1, 14,  4, EXPLOSION_PETITE,       SND_EXPLOSION2, &OISEAU,  SCRIPT_UNE_FOIS,  AUCUN, {IMG_OISEAU1, 10, 20}},
-    {IMG_ENNEMI3,        IMG_ENNEMI3_FLASH,       32,  32,    3,   1, NEUTRE,   5, 14, 14, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_ENNEMI2_ROUGE,  IMG_ENNEMI2_ROUGE_FLASH, 46,  43,   35,  60, ROUGE,   30, 20, 18, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  ROUGE},
-    {IMG_ENNEMI2_BLEU,   IMG_ENNEMI2_BLEU_FLASH,  46,  43,   35,  60, BLEU,    30, 20, 18, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  BLEU},
-    {IMG_ENNEMI8,        IMG_ENNEMI8_FLASH,       74,  70,  320, 100, ROUGE,  200, 34, 10, EXPLOSION_MOYENNE,      SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_TOUPIE1,        IMG_TOUPIE1_FLASH,       32,  32,    6,   1, ROUGE,   10, 14, 14, EXPLOSION_PETITE,       SND_EXPLOSION2, &OISEAU,  SCRIPT_UNE_FOIS,  AUCUN, {IMG_TOUPIE2, 5, 10}},
-    {IMG_ENNEMI10_BLANC, AUCUN,                   98, 137, 5000,   1, ROUGE,   30, 28, 30, EXPLOSION_DU_LEURRE,    SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_ENNEMI10_ROUGE, IMG_ENNEMI10_FLASH,      98, 137,  250, 200, NEUTRE, 500, 28, 30, EXPLOSION_GRANDE_LENTE, SND_EXPLOSION3, &GOLGOTH, SCRIPT_EN_BOUCLE, AUCUN, {IMG_ENNEMI10_BLEU, 10, 20}},
+    // picture           hit                      w   h    vie   slots pol    pts  rx  ry  explosion               sound           tag       script            shots  second picture
+    {IMG_OISEAU,         AUCUN,                   32, 9,   1,    1,   ROUGE,  1,   14, 4,  EXPLOSION_PETITE,       SND_EXPLOSION2, &OISEAU,  SCRIPT_UNE_FOIS,  AUCUN, {IMG_OISEAU1, 10, 20}},
+    {IMG_ENNEMI3,        IMG_ENNEMI3_FLASH,       32, 32,  3,    1,   NEUTRE, 5,   14, 14, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI2_ROUGE,  IMG_ENNEMI2_ROUGE_FLASH, 46, 43,  35,   60,  ROUGE,  30,  20, 18, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  ROUGE},
+    {IMG_ENNEMI2_BLEU,   IMG_ENNEMI2_BLEU_FLASH,  46, 43,  35,   60,  BLEU,   30,  20, 18, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  BLEU},
+    {IMG_ENNEMI8,        IMG_ENNEMI8_FLASH,       74, 70,  320,  100, ROUGE,  200, 34, 10, EXPLOSION_MOYENNE,      SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_TOUPIE1,        IMG_TOUPIE1_FLASH,       32, 32,  6,    1,   ROUGE,  10,  14, 14, EXPLOSION_PETITE,       SND_EXPLOSION2, &OISEAU,  SCRIPT_UNE_FOIS,  AUCUN, {IMG_TOUPIE2, 5, 10}},
+    {IMG_ENNEMI10_BLANC, AUCUN,                   98, 137, 5000, 1,   ROUGE,  30,  28, 30, EXPLOSION_DU_LEURRE,    SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI10_ROUGE, IMG_ENNEMI10_FLASH,      98, 137, 250,  200, NEUTRE, 500, 28, 30, EXPLOSION_GRANDE_LENTE, SND_EXPLOSION3, &GOLGOTH, SCRIPT_EN_BOUCLE, AUCUN, {IMG_ENNEMI10_BLEU, 10, 20}},
 };
 
 // ---------------------------------------------------------------------------------------

@@ -33,18 +33,18 @@ enum nom_espece {
 };
 
 const espece especes[NB_ESPECES] = {
-    // picture           hit                       w    h   vie slots pol     pts  rx  ry  explosion                          sound           tag       script            shots  second picture
-    {IMG_ENNEMI12_ROUGE, IMG_ENNEMI12_ROUGE_FLASH, 50,  39,  20,  20, ROUGE,   30, 24, 18, EXPLOSION_PETITE,                  SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  ROUGE},
-    {IMG_ENNEMI12_BLEU,  IMG_ENNEMI12_BLEU_FLASH,  50,  39,  20,  20, BLEU,    30, 24, 18, EXPLOSION_PETITE,                  SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  BLEU},
-    {IMG_ENNEMI3,        IMG_ENNEMI3_FLASH,        32,  32,   3,   1, NEUTRE,   5, 14, 14, EXPLOSION_PETITE,                  SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_ENNEMI13,       IMG_ENNEMI13_FLASH,       82,  21,  20,  30, NEUTRE,  65, 39,  8, EXPLOSION_PETITE,                  SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_ENNEMI14_ROUGE, IMG_ENNEMI14_FLASH,       67,  66, 150, 500, NEUTRE, 130, 30, 30, EXPLOSION_MOYENNE,                 SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN, {IMG_ENNEMI14_BLEU, 10, 20}},
-    {IMG_ENNEMI15,       AUCUN,                    30,  29,   1,   1, NEUTRE,   5, 14, 14, EXPLOSION_PETITE,                  SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_ENNEMI15_HAUT,  AUCUN,                    30,  29,   1,   1, NEUTRE,   5, 14, 14, EXPLOSION_PETITE,                  SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_ENNEMI15_GAUCHE, AUCUN,                   30,  29,   1,   1, NEUTRE,   5, 14, 14, EXPLOSION_PETITE,                  SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_ENNEMI15_DROITE, AUCUN,                   30,  29,   1,   1, NEUTRE,   5, 14, 14, EXPLOSION_PETITE,                  SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_ENNEMI9A,       AUCUN,                   394, 194, 500, 200, NEUTRE, 500, 20,  5, EXPLOSION_GRANDE,                  SND_EXPLOSION2, &BOSS4,   SCRIPT_UNE_FOIS,  AUCUN},
-    {IMG_ENNEMI9A,       IMG_ENNEMI9_FLASH,       394, 194, 250, 200, NEUTRE, 500, 12,  5, au_ralenti(EXPLOSION_GEANTE, 75), SND_EXPLOSION2, &MALIN,   SCRIPT_EN_BOUCLE, AUCUN, {IMG_ENNEMI9B, 10, 20}},
+    // picture            hit                       w    h    vie  slots pol    pts  rx  ry  explosion                         sound           tag       script            shots  second picture
+    {IMG_ENNEMI12_ROUGE,  IMG_ENNEMI12_ROUGE_FLASH, 50,  39,  20,  20,  ROUGE,  30,  24, 18, EXPLOSION_PETITE,                 SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  ROUGE},
+    {IMG_ENNEMI12_BLEU,   IMG_ENNEMI12_BLEU_FLASH,  50,  39,  20,  20,  BLEU,   30,  24, 18, EXPLOSION_PETITE,                 SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  BLEU},
+    {IMG_ENNEMI3,         IMG_ENNEMI3_FLASH,        32,  32,  3,   1,   NEUTRE, 5,   14, 14, EXPLOSION_PETITE,                 SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI13,        IMG_ENNEMI13_FLASH,       82,  21,  20,  30,  NEUTRE, 65,  39, 8,  EXPLOSION_PETITE,                 SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI14_ROUGE,  IMG_ENNEMI14_FLASH,       67,  66,  150, 500, NEUTRE, 130, 30, 30, EXPLOSION_MOYENNE,                SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN, {IMG_ENNEMI14_BLEU, 10, 20}},
+    {IMG_ENNEMI15,        AUCUN,                    30,  29,  1,   1,   NEUTRE, 5,   14, 14, EXPLOSION_PETITE,                 SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI15_HAUT,   AUCUN,                    30,  29,  1,   1,   NEUTRE, 5,   14, 14, EXPLOSION_PETITE,                 SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI15_GAUCHE, AUCUN,                    30,  29,  1,   1,   NEUTRE, 5,   14, 14, EXPLOSION_PETITE,                 SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI15_DROITE, AUCUN,                    30,  29,  1,   1,   NEUTRE, 5,   14, 14, EXPLOSION_PETITE,                 SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI9A,        AUCUN,                    394, 194, 500, 200, NEUTRE, 500, 20, 5,  EXPLOSION_GRANDE,                 SND_EXPLOSION2, &BOSS4,   SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI9A,        IMG_ENNEMI9_FLASH,        394, 194, 250, 200, NEUTRE, 500, 12, 5,  au_ralenti(EXPLOSION_GEANTE, 75), SND_EXPLOSION2, &MALIN,   SCRIPT_EN_BOUCLE, AUCUN, {IMG_ENNEMI9B, 10, 20}},
 };
 
 // The boss's rain: the large pictures in an 8 x 8 rectangle.
@@ -66,7 +66,7 @@ constexpr vitesses averse(int dy) { return {7, {{0, dy}, {1, dy}, {2, dy}, {3, d
 
 // A gunship's volley: one shot from each of its two guns.
 constexpr volee doublee(int c) { return {PETIT_TIR[c], c, 2, {{300, 165}, {338, 165}}, {2, {{0, 4}, {0, 4}}}}; }
-constexpr volee barre(int c, point canon, const vitesses& v) { return volee_depuis(PETIT_TIR[c], c, canon, v); }
+constexpr volee volee_de_barre(int c, point canon, const vitesses& v) { return volee_depuis(PETIT_TIR[c], c, canon, v); }
 // The boss's volleys start at (P, 74), P being the x of the phase it fires from: their x
 // here is 0, and decale() adds P.
 constexpr volee volee_du_boss(int c, const vitesses& v) { return volee_depuis(TIR_DE_PLUIE[c], c, {0, 74}, v); }
@@ -77,24 +77,24 @@ constexpr point BARRE_GAUCHE = {253, 227};
 enum nom_volee { SANS_VOLEE = -1, G_ROUGE, G_BLEU, X1, X2, X3, X4, Y1, Y2, Y3, Y4, F1, F2, F3, F4, F5, F6, F7, F8, NB_VOLEES };
 
 constexpr volee volees[NB_VOLEES] = {
-    doublee(ROUGE),                           // G_ROUGE
-    doublee(BLEU),                            // G_BLEU
-    barre(ROUGE, BARRE_DROITE, CROIX),        // X1, right bar
-    barre(ROUGE, BARRE_DROITE, X_PLAT),       // X2
-    barre(ROUGE, BARRE_DROITE, X_RAIDE),      // X3
-    barre(ROUGE, BARRE_DROITE, X_DROIT),      // X4
-    barre(BLEU, BARRE_GAUCHE, CROIX),         // Y1, left bar
-    barre(BLEU, BARRE_GAUCHE, X_PLAT),        // Y2
-    barre(BLEU, BARRE_GAUCHE, X_RAIDE),       // Y3
-    barre(BLEU, BARRE_GAUCHE, X_DROIT),       // Y4
-    volee_du_boss(ROUGE, PLUIE_PAIRE),                // F1
-    volee_du_boss(BLEU, PLUIE_IMPAIRE),               // F2
-    volee_du_boss(BLEU, PLUIE_PAIRE),                 // F3
-    volee_du_boss(ROUGE, PLUIE_IMPAIRE),              // F4
-    volee_du_boss(ROUGE, averse(1)),                  // F5
-    volee_du_boss(BLEU, averse(2)),                   // F6
-    volee_du_boss(ROUGE, averse(8)),                  // F7
-    volee_du_boss(BLEU, averse(8)),                   // F8
+    doublee(ROUGE),                                // G_ROUGE
+    doublee(BLEU),                                 // G_BLEU
+    volee_de_barre(ROUGE, BARRE_DROITE, CROIX),    // X1, right bar
+    volee_de_barre(ROUGE, BARRE_DROITE, X_PLAT),   // X2
+    volee_de_barre(ROUGE, BARRE_DROITE, X_RAIDE),  // X3
+    volee_de_barre(ROUGE, BARRE_DROITE, X_DROIT),  // X4
+    volee_de_barre(BLEU, BARRE_GAUCHE, CROIX),     // Y1, left bar
+    volee_de_barre(BLEU, BARRE_GAUCHE, X_PLAT),    // Y2
+    volee_de_barre(BLEU, BARRE_GAUCHE, X_RAIDE),   // Y3
+    volee_de_barre(BLEU, BARRE_GAUCHE, X_DROIT),   // Y4
+    volee_du_boss(ROUGE, PLUIE_PAIRE),             // F1
+    volee_du_boss(BLEU, PLUIE_IMPAIRE),            // F2
+    volee_du_boss(BLEU, PLUIE_PAIRE),              // F3
+    volee_du_boss(ROUGE, PLUIE_IMPAIRE),           // F4
+    volee_du_boss(ROUGE, averse(1)),               // F5
+    volee_du_boss(BLEU, averse(2)),                // F6
+    volee_du_boss(ROUGE, averse(8)),               // F7
+    volee_du_boss(BLEU, averse(8)),                // F8
 };
 
 // Volley n with its starts moved right by dx.

@@ -19,10 +19,10 @@ namespace {
 enum nom_espece { CHAT_VAGUE1, CHAT_VAGUE2, BOSS, NB_ESPECES };
 
 const espece especes[NB_ESPECES] = {
-    // picture     hit               w    h   vie slots pol    pts  rx  ry  explosion         sound           tag       script           shots  second picture
-    {IMG_CHAT1,    AUCUN,            40,  40,   1,   1, BLEU,     1, 15, 15, EXPLOSION_PETITE, SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS, AUCUN, {IMG_CHAT2, 10, 20}},
-    {IMG_CHAT1,    AUCUN,            40,  40,   1,   1, BLEU,     1, 19, 19, EXPLOSION_PETITE, SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS, AUCUN, {IMG_CHAT2, 10, 20}},
-    {IMG_MORVIK1,  IMG_MORVIK_FLASH, 97, 138, 800, 400, NEUTRE, 200, 44, 60, EXPLOSION_GEANTE, SND_EXPLOSION2, &MALIN,   SCRIPT_UNE_FOIS, AUCUN, {IMG_MORVIK2, 4, 8}},
+    // picture    hit               w   h    vie  slots pol    pts  rx  ry  explosion         sound           tag       script           shots  second picture
+    {IMG_CHAT1,   AUCUN,            40, 40,  1,   1,   BLEU,   1,   15, 15, EXPLOSION_PETITE, SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS, AUCUN, {IMG_CHAT2, 10, 20}},
+    {IMG_CHAT1,   AUCUN,            40, 40,  1,   1,   BLEU,   1,   19, 19, EXPLOSION_PETITE, SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS, AUCUN, {IMG_CHAT2, 10, 20}},
+    {IMG_MORVIK1, IMG_MORVIK_FLASH, 97, 138, 800, 400, NEUTRE, 200, 44, 60, EXPLOSION_GEANTE, SND_EXPLOSION2, &MALIN,   SCRIPT_UNE_FOIS, AUCUN, {IMG_MORVIK2, 4, 8}},
 };
 
 ennemi* cree(nom_espece k, const ressources* r, int x, int y, int apparition)

@@ -8,6 +8,7 @@
 struct etiquette {
     const char* texte;
 };
+// The tags the stages give their enemies; only MALIN changes anything (a centred explosion).
 extern const etiquette GOLGOTH, MALIN, BOURRIN, BOSS4, OISEAU;
 
 // Room for a full fan of 15 (and the boss fans of 11); templates beyond it are dropped.
