@@ -263,10 +263,10 @@ constexpr int GARDIEN_BALAYAGES = 3;
 constexpr int GARDIEN_CADENCE = 2;
 constexpr int COULEURS_BALAYAGE[2] = {ROUGE, BLEU};
 
-void tir_de_balayage(ennemi* e, const ressources* r, int c, int dx, int dy)
+// One shot of a sweep, as a 2-frame pause that fires it.
+etape* tir_de_balayage(int c, int dx, int dy, const ressources* r)
 {
-    ajoute_etape(e, pause_de_feu(GARDIEN_CADENCE, volee_depuis(GROS_TIR[c], c, GARDIEN_CANON, {1, {{dx, dy}}}),
-                                 SND_SHOT3, r));
+    return pause_de_feu(GARDIEN_CADENCE, volee_depuis(GROS_TIR[c], c, GARDIEN_CANON, {1, {{dx, dy}}}), SND_SHOT3, r);
 }
 
 ennemi* vol_gardien(const vague& v, const ressources* r)
@@ -278,13 +278,13 @@ ennemi* vol_gardien(const vague& v, const ressources* r)
         for (int c : COULEURS_BALAYAGE) {
             // Downwards from right to left (23 shots, -4 twice), then upwards from left to right (22).
             for (int dx = 11; dx >= -10; dx--) {
-                tir_de_balayage(e, r, c, dx, 4);
+                ajoute_etape(e, tir_de_balayage(c, dx, 4, r));
                 if (dx == -4)
-                    tir_de_balayage(e, r, c, dx, 4);
+                    ajoute_etape(e, tir_de_balayage(c, dx, 4, r));
             }
             for (int dx = -11; dx <= 11; dx++)
                 if (dx != 0)
-                    tir_de_balayage(e, r, c, dx, -4);
+                    ajoute_etape(e, tir_de_balayage(c, dx, -4, r));
         }
     ajoute_deplacement(e, -5, 0, JUSQU_AU_BORD);
     return e;
@@ -314,11 +314,6 @@ constexpr poste_boss POSTES_BOSS[3] = {{0, 0, 312}, {-5, 10, 262}, {10, 10, 362}
 constexpr int RETOUR_BOSS_DX = -5;
 constexpr int RETOUR_BOSS_DUREE = 10;
 
-void feu_du_boss(ennemi* b, const ressources* r, int duree, nom_volee n, int p)
-{
-    ajoute_etape(b, pause_de_feu(duree, decale(n, p), SND_SHOT3, r));
-}
-
 // 6 x [F1; F2; F3; F4, each (0,0) x 10], then a 20-frame pause.
 constexpr nom_volee PLUIE[4] = {F1, F2, F3, F4};
 
@@ -326,7 +321,7 @@ void pluie(ennemi* b, const ressources* r, int p)
 {
     for (int i = 0; i < 6; i++)
         for (nom_volee f : PLUIE)
-            feu_du_boss(b, r, 10, f, p);
+            ajoute_etape(b, pause_de_feu(10, decale(f, p), SND_SHOT3, r));
     ajoute_deplacement(b, 0, 0, 20);
 }
 
@@ -334,15 +329,15 @@ void phase_boss(ennemi* b, const ressources* r, int p)
 {
     pluie(b, r, p);
     for (int i = 0; i < 3; i++) {
-        feu_du_boss(b, r, 20, F5, p);
-        feu_du_boss(b, r, 20, F6, p);
+        ajoute_etape(b, pause_de_feu(20, decale(F5, p), SND_SHOT3, r));
+        ajoute_etape(b, pause_de_feu(20, decale(F6, p), SND_SHOT3, r));
     }
     pluie(b, r, p);
     for (int i = 0; i < 6; i++)
-        feu_du_boss(b, r, 20, F7, p);
+        ajoute_etape(b, pause_de_feu(20, decale(F7, p), SND_SHOT3, r));
     pluie(b, r, p);
     for (int i = 0; i < 6; i++)
-        feu_du_boss(b, r, 20, F8, p);
+        ajoute_etape(b, pause_de_feu(20, decale(F8, p), SND_SHOT3, r));
 }
 
 ennemi* vol_boss(const vague& v, const ressources* r)
