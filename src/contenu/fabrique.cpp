@@ -1,27 +1,42 @@
-// Building blocks of the stages' casts: enemies from kind rows, shot templates, steps, fans.
+// Building blocks of the stages' casts: enemies from kind rows, volleys, steps, roles.
 #include "contenu/fabrique.h"
 
 ennemi* cree_ennemi_espece(const espece& k, const ressources* r, int x, int y, int apparition)
 {
-    ennemi* e = cree_ennemi(cree_rect(x, y, k.l, k.h), k.vie, k.capacite_tirs, image(r, k.image), k.polarite,
-                            image(r, k.explosion), k.nb_phases, k.duree_phase, apparition, k.nom, k.mode_script,
-                            k.largeur_explosion, k.hauteur_explosion, k.rayon_x, k.rayon_y, k.points);
+    const fiche_ennemi f = {k.l, k.h, k.vie, k.capacite_tirs, image(r, k.image), k.polarite,
+                            image(r, k.explosion.image), k.explosion.nb_phases, k.explosion.duree_phase, k.nom,
+                            k.mode_script, k.explosion.l, k.explosion.h, k.rayon_x, k.rayon_y, k.points};
+    ennemi* e = cree_ennemi(f, x, y, apparition);
     fixe_son_ennemi(e, k.son_destruction == AUCUN ? NULL : son(r, k.son_destruction));
     if (k.image_touche != AUCUN)
         fixe_image_touche(e, image(r, k.image_touche));
+    if (k.animation.image2 != AUCUN)
+        fixe_image2_ennemi(e, image(r, k.animation.image2));
+    fixe_animation_ennemi(e, k.animation.seuil, k.animation.periode);
     return e;
 }
 
-tir modele_tir(const ressources* r, const allure_tir& a, int genre, int x, int y, int dx, int dy)
+void ajoute_volee(etape* s, const volee& v, const ressources* r)
 {
     tir t = {};
-    t.rect = cree_rect(x, y, a.l, a.h);
-    t.image1 = image(r, a.image1);
-    t.image2 = image(r, a.image2);
-    t.genre = genre;
-    t.dx = dx;
-    t.dy = dy;
-    return t;
+    t.image1 = image(r, v.allure.image1);
+    t.image2 = image(r, v.allure.image2);
+    t.genre = v.couleur;
+    for (int k = 0; k < v.tirs.nb; k++) {
+        const point& p = v.departs[k % v.nb_departs];
+        t.rect = cree_rect(p.x, p.y, v.allure.l, v.allure.h);
+        t.dx = v.tirs.v[k].dx;
+        t.dy = v.tirs.v[k].dy;
+        ajoute_tir_etape(s, &t);
+    }
+}
+
+etape* pause_de_feu(int duree, const volee& v, int son, const ressources* r)
+{
+    etape* s = cree_etape(0, 0, duree);
+    ajoute_volee(s, v, r);
+    fixe_son_etape_slot(s, r, son);
+    return s;
 }
 
 etape* ajoute_deplacement(ennemi* e, int dx, int dy, int duree)
@@ -31,52 +46,15 @@ etape* ajoute_deplacement(ennemi* e, int dx, int dy, int duree)
     return s;
 }
 
-void ajoute_eventail(etape* s, tir modele, int demi_largeur)
-{
-    const int dx = modele.dx;
-    ajoute_tir_etape(s, &modele);
-    for (int k = 1; k <= demi_largeur; k++) {
-        modele.dx = dx + k;
-        ajoute_tir_etape(s, &modele);
-        modele.dx = dx - k;
-        ajoute_tir_etape(s, &modele);
-    }
-}
-
 void fixe_son_etape_slot(etape* s, const ressources* r, int slot)
 {
     fixe_son_etape(s, slot == AUCUN ? NULL : son(r, slot));
 }
 
-// ---------------------------------------------------------------------------------------
-// Shared by stages 1 and 2.
-
-ennemi* vaisseau_de_file(const espece& k, const ressources* r, const file_de_vaisseaux& f, int rang,
-                         int apparition)
+void fixe_entrees_speciales(parametres_niveau* p, const entrees_speciales& e)
 {
-    const int vers_l_exterieur = f.dx < 0 ? 1 : -1;
-    ennemi* e = cree_ennemi_espece(k, r, f.x + vers_l_exterieur * FILE_ECART * rang, f.y, apparition);
-    ajoute_deplacement(e, f.dx, 0, f.duree + FILE_RETARD * rang);
-    ajoute_deplacement(e, 0, f.dy, f.virage);
-    ajoute_deplacement(e, -f.dx, 0, JUSQU_AU_BORD);
-    return e;
-}
-
-void ajoute_vitesses(etape* s, tir modele, const vitesse* v, int n)
-{
-    for (int i = 0; i < n; i++) {
-        modele.dx = v[i].dx;
-        modele.dy = v[i].dy;
-        ajoute_tir_etape(s, &modele);
-    }
-}
-
-ennemi* cree_ennemi_anime(const espece& k, const animation_espece& a, const ressources* r, int x, int y,
-                          int apparition)
-{
-    ennemi* e = cree_ennemi_espece(k, r, x, y, apparition);
-    if (a.image2 != AUCUN)
-        fixe_image2_ennemi(e, image(r, a.image2));
-    fixe_animation_ennemi(e, a.seuil, a.periode);
-    return e;
+    p->index_boss = e.index_boss;
+    p->nb_nettoyage = e.nb_nettoyage;
+    for (int i = 0; i < e.nb_nettoyage; i++)
+        p->nettoyage[i] = e.nettoyage[i];
 }

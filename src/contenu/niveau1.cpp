@@ -1,27 +1,22 @@
-// Stage 1: a cloud sky, 59 enemies released over 74 seconds (trains of drones, gunships,
-// heavies, two turrets, two white silhouettes) and the first boss, whose 129-step attack
-// loops until it is destroyed. The cast is written as a kind table, a schedule with one
-// row per release, and one builder per path pattern.
+// Stage 1: a cloud sky, 59 enemies released over 74 seconds (files of drones, gunships,
+// heavies, two turrets, two white decoys) and the first boss, whose 129-step attack loops
+// until it is destroyed. The cast is written as a kind table, a schedule with one row per
+// release, and one builder per path pattern.
 #include "contenu/niveau1.h"
 
 #include "memoire/suivi.h"
 #include "contenu/fabrique.h"
+#include "contenu/motifs.h"
+#include "boucle/joueur.h"
 
 namespace {
 
 constexpr int NB_ENNEMIS = 59;
 
-// Sounds.
-constexpr int SON_EXPLOSION = 207;         // "Sound/explosion2.wav"
-constexpr int SON_EXPLOSION_LOURDE = 208;  // "Sound/explosion3.wav"
-constexpr int SON_SALVE = 201;             // "Sound/Shot3.wav", on channel 3 with the step that fires
-constexpr int SON_FROID1 = 204;            // "Sound/Cold1.wav"
-constexpr int SON_FROID4 = 205;            // "Sound/Cold4.wav"
-
 // ---------------------------------------------------------------------------------------
 // Kinds: one row per body.
 
-enum sorte {
+enum nom_espece {
     DRONE,
     CANONNIERE_ROUGE,
     CANONNIERE_BLEUE,
@@ -31,136 +26,124 @@ enum sorte {
     LOURD_BLEU_21,
     TOURELLE_ROUGE,
     TOURELLE_BLEUE,
-    SILHOUETTE,
+    LEURRE,          // white, the boss's picture
     BOSS,
-    NB_SORTES
+    NB_ESPECES
 };
 
-const espece especes[NB_SORTES] = {
-    // pic  hit    w    h    vie slots pol  pts  rx  ry  expl ph   ms  ew  eh  sound                 tag       script             shots
-    {108, 109,    32, 32,     3,  1,   2,   5,  14, 14, 80, 12,  50, 32, 30, SON_EXPLOSION,        &GOLGOTH, SCRIPT_UNE_FOIS,   AUCUN},  // small drone
-    {112, 113,    42, 32,    10,  5,   0,  30,  19, 14, 80, 12,  50, 32, 30, SON_EXPLOSION,        &GOLGOTH, SCRIPT_UNE_FOIS,   ROUGE},  // red gunship
-    {110, 111,    42, 32,    10,  5,   1,  30,  19, 14, 80, 12,  50, 32, 30, SON_EXPLOSION,        &GOLGOTH, SCRIPT_UNE_FOIS,   BLEU},   // blue gunship
-    {116, 117,    62, 66,    50, 30,   0, 100,  29, 25, 81, 12,  50, 64, 60, SON_EXPLOSION_LOURDE, &BOURRIN, SCRIPT_UNE_FOIS,   ROUGE},  // red heavy, first pair
-    {114, 115,    62, 66,    50, 30,   1, 100,  29, 25, 81, 12,  50, 64, 60, SON_EXPLOSION_LOURDE, &BOURRIN, SCRIPT_UNE_FOIS,   BLEU},   // blue heavy, first pair
-    {116, 117,    62, 66,    50, 21,   0, 100,  29, 25, 81, 12,  50, 64, 60, SON_EXPLOSION_LOURDE, &BOURRIN, SCRIPT_UNE_FOIS,   ROUGE},  // red heavy, second pair
-    {114, 115,    62, 66,    50, 21,   1, 100,  29, 25, 81, 12,  50, 64, 60, SON_EXPLOSION_LOURDE, &BOURRIN, SCRIPT_UNE_FOIS,   BLEU},   // blue heavy, second pair
-    {119, AUCUN, 110, 47, 50000, 10,   2,   5,  55, 10, 80, 12,  50, 32, 30, SON_EXPLOSION,        &GOLGOTH, SCRIPT_UNE_FOIS,   ROUGE},  // red turret
-    {118, AUCUN, 110, 47, 50000, 10,   2,   5,  55, 10, 80, 12,  50, 32, 30, SON_EXPLOSION,        &GOLGOTH, SCRIPT_UNE_FOIS,   BLEU},   // blue turret
-    {121, AUCUN, 110, 47, 50000, 10,   2,   5,  55, 10, 80, 12,  50, 32, 30, SON_EXPLOSION,        &GOLGOTH, SCRIPT_UNE_FOIS,   AUCUN},  // white silhouette
-    {120, 122,   110, 47,   250, 60,   2, 500,  55, 10, 82, 12, 100, 96, 90, SON_EXPLOSION,        &GOLGOTH, SCRIPT_EN_BOUCLE,  AUCUN},  // boss
+const espece especes[NB_ESPECES] = {
+    // picture          hit                      w    h   vie    slots pol    pts  rx  ry  explosion               sound           tag       script            shots
+    {IMG_ENNEMI3,       IMG_ENNEMI3_FLASH,       32,  32, 3,     1,   NEUTRE, 5,   14, 14, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_ENNEMI4_ROUGE, IMG_ENNEMI4_ROUGE_FLASH, 42,  32, 10,    5,   ROUGE,  30,  19, 14, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  ROUGE},
+    {IMG_ENNEMI4_BLEU,  IMG_ENNEMI4_BLEU_FLASH,  42,  32, 10,    5,   BLEU,   30,  19, 14, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  BLEU},
+    {IMG_ENNEMI5_ROUGE, IMG_ENNEMI5_ROUGE_FLASH, 62,  66, 50,    30,  ROUGE,  100, 29, 25, EXPLOSION_MOYENNE,      SND_EXPLOSION3, &BOURRIN, SCRIPT_UNE_FOIS,  ROUGE},
+    {IMG_ENNEMI5_BLEU,  IMG_ENNEMI5_BLEU_FLASH,  62,  66, 50,    30,  BLEU,   100, 29, 25, EXPLOSION_MOYENNE,      SND_EXPLOSION3, &BOURRIN, SCRIPT_UNE_FOIS,  BLEU},
+    {IMG_ENNEMI5_ROUGE, IMG_ENNEMI5_ROUGE_FLASH, 62,  66, 50,    21,  ROUGE,  100, 29, 25, EXPLOSION_MOYENNE,      SND_EXPLOSION3, &BOURRIN, SCRIPT_UNE_FOIS,  ROUGE},
+    {IMG_ENNEMI5_BLEU,  IMG_ENNEMI5_BLEU_FLASH,  62,  66, 50,    21,  BLEU,   100, 29, 25, EXPLOSION_MOYENNE,      SND_EXPLOSION3, &BOURRIN, SCRIPT_UNE_FOIS,  BLEU},
+    {IMG_ENNEMI7_ROUGE, AUCUN,                   110, 47, 50000, 10,  NEUTRE, 5,   55, 10, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  ROUGE},
+    {IMG_ENNEMI7_BLEU,  AUCUN,                   110, 47, 50000, 10,  NEUTRE, 5,   55, 10, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  BLEU},
+    {IMG_BOSS1_BLANC,   AUCUN,                   110, 47, 50000, 10,  NEUTRE, 5,   55, 10, EXPLOSION_PETITE,       SND_EXPLOSION2, &GOLGOTH, SCRIPT_UNE_FOIS,  AUCUN},
+    {IMG_BOSS1,         IMG_BOSS1_FLASH,         110, 47, 250,   60,  NEUTRE, 500, 55, 10, EXPLOSION_GRANDE_LENTE, SND_EXPLOSION2, &GOLGOTH, SCRIPT_EN_BOUCLE, AUCUN},
 };
 
-// Shots, by colour (index = genre).
-const allure_tir TIR_CANONNIERE[2] = {{92, 92, 12, 14}, {91, 91, 12, 14}};
-const allure_tir TIR_LOURD[2] = {{87, 102, 16, 16}, {86, 101, 16, 16}};
-const allure_tir TIR_TOURELLE[2] = {{88, 102, 16, 16}, {86, 101, 16, 16}};  // turrets and boss
+// Shots, by colour (index = genre); the heavies fire GROS_TIR.
+const allure_tir TIR_CANONNIERE[2] = {{IMG_TIR3_ROUGE_ENNEMI, IMG_TIR3_ROUGE_ENNEMI, 12, 14},
+                                      {IMG_TIR3_BLEU_ENNEMI, IMG_TIR3_BLEU_ENNEMI, 12, 14}};
+const allure_tir TIR_TOURELLE[2] = {{IMG_TIR1_ROUGE2_ENNEMI, IMG_TIR1A_ROUGE2_ENNEMI, 16, 16},  // turrets and boss
+                                    GROS_TIR[BLEU]};
 
 // ---------------------------------------------------------------------------------------
 // Path patterns. Each schedule row names one with its variant.
 
-enum class motif { train, canonniere, lourd, tourelle, silhouette, boss };
+enum class motif { file, canonniere, lourd, tourelle, leurre, boss };
 
 struct trajet {
     motif forme;
-    int dx, dy, duree;  // the way in: (dx, dy) x duree; a train flies (dx, 0) and turns to (0, dy)
-    int fin;            // gunship: frames of its last firing step; silhouette: frames of its last pause
-    int demi_eventail;  // heavy: shots on each side of the straight one in a fan
-    int sortie;         // dx of the way out
-    int son_debut;      // silhouette: sound of its first pause
-    int son_fin;        // heavy: sound of its last fan; silhouette: sound of its last pause
+    int dx, dy, duree;  // the way in: (dx, dy) x duree; a file flies (dx, 0) and turns to (0, dy)
+    int fin;            // gunship: frames of its last volley
+    int sortie;         // gunship: dx of the way out
+    vol_lourd lourd;
+    vol_de_leurre leurre;
 };
 
-// Trains: files of four drones (fabrique), each turning across the whole playfield.
-constexpr int TRAIN_DRONES = FILE_NB;
-constexpr int TRAIN_VIRAGE = 112;  // frames of the vertical leg, from one edge row to the other
+// Files of four drones, each turning across the whole playfield.
+constexpr int FILE_VIRAGE = 112;  // frames of the vertical leg, from one edge row to the other
 
-constexpr trajet train(int dx, int premiere_jambe, int dy)
-{
-    return {motif::train, dx, dy, premiere_jambe, 0, 0, -dx, AUCUN, AUCUN};
-}
-constexpr trajet TRAIN_HAUT_DROITE = train(-4, 99, 4);  // along the top to x 138, down, off to the right
-constexpr trajet TRAIN_HAUT_GAUCHE = train(4, 91, 4);   // along the top to x 470, down, off to the left
-constexpr trajet TRAIN_BAS_DROITE = train(-4, 99, -4);  // along the bottom to x 138, up, off to the right
-constexpr trajet TRAIN_BAS_GAUCHE = train(4, 91, -4);   // along the bottom to x 470, up, off to the left
+constexpr trajet file(int dx, int premiere_jambe, int dy) { return {motif::file, dx, dy, premiere_jambe, 0, 0, {}, {}}; }
+constexpr trajet FILE_HAUT_DROITE = file(-4, 99, 4);  // along the top to x 138, down, off to the right
+constexpr trajet FILE_HAUT_GAUCHE = file(4, 91, 4);   // along the top to x 470, down, off to the left
+constexpr trajet FILE_BAS_DROITE = file(-4, 99, -4);  // along the bottom to x 138, up, off to the right
+constexpr trajet FILE_BAS_GAUCHE = file(4, 91, -4);   // along the bottom to x 470, up, off to the left
 
-// Gunship: a 68-frame glide, a 4-frame wait, five firing steps, then away diagonally.
+// Gunship: a 68-frame glide, a 4-frame wait, five volleys of one shot, then away diagonally.
 constexpr int CANONNIERE_GLISSADE = 68;
 constexpr int CANONNIERE_ATTENTE = 4;
-constexpr int CANONNIERE_SALVES = 5;
+constexpr int CANONNIERE_VOLEES = 5;
 constexpr int CANONNIERE_CADENCE = 7;
-constexpr int CANONNIERE_CANON_X = 15;  // the gun, from the firing point
-constexpr int CANONNIERE_CANON_Y = 24;
+constexpr point CANONNIERE_CANON = {15, 24};  // the gun, from the firing point
 constexpr int CANONNIERE_TIR_DY = 3;
 constexpr int CANONNIERE_SORTIE_DY = 3;
 
-constexpr trajet canonniere(int dx, int dy, int derniere_salve, int sortie)
+constexpr trajet canonniere(int dx, int dy, int derniere_volee, int sortie)
 {
-    return {motif::canonniere, dx, dy, CANONNIERE_GLISSADE, derniere_salve, 0, sortie, AUCUN, AUCUN};
+    return {motif::canonniere, dx, dy, CANONNIERE_GLISSADE, derniere_volee, sortie, {}, {}};
 }
 
-// Heavy: in horizontally, a 5-frame wait, seven fans 40 frames apart and an eighth held
-// 200 frames, then away horizontally.
-constexpr int LOURD_ATTENTE = 5;
-constexpr int LOURD_EVENTAILS = 8;
-constexpr int LOURD_CADENCE = 40;
+// Heavy: seven fans 40 frames apart and an eighth held 200 frames.
 constexpr int LOURD_DERNIERE_PAUSE = 200;
-constexpr int LOURD_CANON_X = 23;  // the fan's origin, from the stop position
-constexpr int LOURD_CANON_Y = 17;
-constexpr int LOURD_TIR_DY = 6;
 
-constexpr trajet lourd(int dx, int duree, int demi_eventail, int sortie, int son_dernier = SON_SALVE)
+constexpr trajet lourd(int dx, int duree, int demi_eventail, int sortie, int son_dernier = SND_SHOT3)
 {
-    return {motif::lourd, dx, 0, duree, 0, demi_eventail, sortie, AUCUN, son_dernier};
+    return {motif::lourd, 0, 0, 0, 0, 0, {dx, duree, demi_eventail, LOURD_DERNIERE_PAUSE, son_dernier, sortie}, {}};
 }
 
-// Turret: in along the top, a 30-frame wait, then one step of ten shots spreading
-// towards the side it came from; its path ends there.
+// Turret: in along the top, a 30-frame wait, then one step of a rake of ten shots towards
+// the side it came from; its path ends there.
 constexpr int TOURELLE_ATTENTE = 30;
 constexpr int TOURELLE_FEU = 170;
 constexpr int TOURELLE_TIRS = 10;
-constexpr int TOURELLE_CANON_X = 47;
-constexpr int TOURELLE_CANON_Y = 10;
+constexpr point TOURELLE_CANON = {47, 10};
 constexpr int TOURELLE_TIR_DY = 7;
 
-constexpr trajet tourelle(int dx, int duree) { return {motif::tourelle, dx, 0, duree, 0, 0, 0, AUCUN, AUCUN}; }
+constexpr trajet tourelle(int dx, int duree) { return {motif::tourelle, dx, 0, duree, 0, 0, {}, {}}; }
 
-// White silhouette: a pause, a 22-frame slide onto the boss's spot, a last pause; its path ends there.
-constexpr int SILHOUETTE_PAUSE = 50;
-constexpr int SILHOUETTE_GLISSADE = 22;
+// Decoy: a pause, a 22-frame slide onto the boss's spot, a last pause.
+constexpr int LEURRE_PAUSE = 50;
+constexpr int LEURRE_GLISSADE = 22;
 
-constexpr trajet silhouette(int son_debut, int dx, int pause, int son_fin)
+constexpr trajet leurre(int son_avant, int dx, int attente, int son_attente)
 {
-    return {motif::silhouette, dx, 0, SILHOUETTE_GLISSADE, pause, 0, 0, son_debut, son_fin};
+    return {motif::leurre, 0, 0, 0, 0, 0, {}, {dx, 0, LEURRE_GLISSADE, attente, LEURRE_PAUSE, son_avant, son_attente}};
 }
 
-constexpr trajet boss() { return {motif::boss, 0, 0, 0, 0, 0, 0, AUCUN, AUCUN}; }
+constexpr trajet boss() { return {motif::boss, 0, 0, 0, 0, 0, {}, {}}; }
 
 // ---------------------------------------------------------------------------------------
-// Schedule, in release order. A train row releases four drones, numbered from its own.
+// Schedule, in release order. A file row releases four drones, numbered from its own.
 
-struct ligne_calendrier {
-    int numero;      // number of the (first) enemy of the row in release order
+struct vague {
+    int premier;     // number of the (first) enemy of the row in release order
     int apparition;  // stage time, ms
-    sorte qui;
-    int x, y;        // start (of the drone nearest the playfield, for a train)
+    nom_espece qui;
+    int x, y;        // start (of the drone nearest the playfield, for a file)
     trajet chemin;
+    entree role = entree::ordinaire;
 };
 
-constexpr ligne_calendrier calendrier[] = {
+constexpr vague calendrier[] = {
     //  #   time   enemy              start       path
     { 0,  3000, CANONNIERE_ROUGE, 502,   0, canonniere(-3,  2, 15,  3)},  // to (298, 136)
     { 1,  5000, CANONNIERE_BLEUE,  94,   0, canonniere( 3,  2, 15, -3)},  // to (298, 136)
-    { 2,  7000, DRONE,            534,   0, TRAIN_HAUT_DROITE},
-    { 6, 10000, DRONE,            106,   0, TRAIN_HAUT_GAUCHE},
-    {10, 13000, DRONE,            534,   0, TRAIN_HAUT_DROITE},
+    { 2,  7000, DRONE,            534,   0, FILE_HAUT_DROITE},
+    { 6, 10000, DRONE,            106,   0, FILE_HAUT_GAUCHE},
+    {10, 13000, DRONE,            534,   0, FILE_HAUT_DROITE},
     {14, 13000, CANONNIERE_BLEUE,  94,   0, canonniere( 3,  2,  5, -3)},  // as #1, shorter last step
-    {15, 16000, DRONE,            106,   0, TRAIN_HAUT_GAUCHE},
+    {15, 16000, DRONE,            106,   0, FILE_HAUT_GAUCHE},
     {19, 16000, CANONNIERE_ROUGE, 502,   0, canonniere(-3,  2,  5,  3)},  // as #0, shorter last step
     {20, 20000, LOURD_ROUGE,      502, 100, lourd(-4, 52, 7, -4)},         // to (294, 100)
     {21, 25000, LOURD_BLEU,        74,  40, lourd( 4, 55, 7,  4)},         // to (294, 40)
-    {22, 30000, DRONE,            106,   0, TRAIN_HAUT_GAUCHE},
-    {26, 30000, DRONE,            534, 448, TRAIN_BAS_DROITE},
+    {22, 30000, DRONE,            106,   0, FILE_HAUT_GAUCHE},
+    {26, 30000, DRONE,            534, 448, FILE_BAS_DROITE},
     {30, 34000, CANONNIERE_ROUGE, 502, 136, canonniere(-3, -2, 15, -3)},  // to (298, 0)
     {31, 34000, CANONNIERE_ROUGE, 502, 178, canonniere(-4, -2, 15, -3)},  // to (230, 42)
     {32, 34000, CANONNIERE_ROUGE, 502, 178, canonniere(-2, -2, 15, -3)},  // to (366, 42)
@@ -169,100 +152,71 @@ constexpr ligne_calendrier calendrier[] = {
     {35, 45000, CANONNIERE_BLEUE,  94, 136, canonniere( 3, -2, 15,  3)},  // to (298, 0)
     {36, 45000, CANONNIERE_BLEUE,  94, 178, canonniere( 4, -2, 15,  3)},  // to (366, 42)
     {37, 45000, CANONNIERE_BLEUE,  94, 178, canonniere( 2, -2, 15,  3)},  // to (230, 42)
-    {38, 48000, DRONE,            106,   0, TRAIN_HAUT_GAUCHE},
-    {42, 48000, DRONE,            534, 448, TRAIN_BAS_DROITE},
-    {46, 53000, DRONE,            106, 448, TRAIN_BAS_GAUCHE},
-    {50, 48000, DRONE,            534,   0, TRAIN_HAUT_DROITE},  // behind #49 in the list: leaves at 53000
+    {38, 48000, DRONE,            106,   0, FILE_HAUT_GAUCHE},
+    {42, 48000, DRONE,            534, 448, FILE_BAS_DROITE},
+    {46, 53000, DRONE,            106, 448, FILE_BAS_GAUCHE},
+    {50, 48000, DRONE,            534,   0, FILE_HAUT_DROITE},  // behind #49 in the list: leaves at 53000
     {54, 69000, TOURELLE_ROUGE,   502,   5, tourelle(-4, 32)},            // to (374, 5)
     {55, 69000, TOURELLE_BLEUE,    30,   5, tourelle( 4, 31)},            // to (154, 5)
-    {56, 72000, SILHOUETTE,       374,   5, silhouette(SON_FROID1, -5, 200, AUCUN)},  // to (264, 5)
-    {57, 72000, SILHOUETTE,       154,   5, silhouette(AUCUN, 5, 100, SON_FROID4)},   // to (264, 5)
-    {58, 74000, BOSS,             264,   5, boss()},
+    {56, 72000, LEURRE,           374,   5, leurre(SND_COLD1, -5, 200, AUCUN)},  // to (264, 5)
+    {57, 72000, LEURRE,           154,   5, leurre(AUCUN, 5, 100, SND_COLD4), entree::effacee},  // to (264, 5)
+    {58, 74000, BOSS,             264,   5, boss(), entree::boss},
 };
 
-constexpr int taille(const ligne_calendrier& s) { return s.chemin.forme == motif::train ? TRAIN_DRONES : 1; }
+constexpr int taille(const vague& v) { return v.chemin.forme == motif::file ? FILE_NB : 1; }
 
 constexpr bool numeros_suivis()
 {
     int n = 0;
-    for (const ligne_calendrier& s : calendrier) {
-        if (s.numero != n)
+    for (const vague& v : calendrier) {
+        if (v.premier != n)
             return false;
-        n += taille(s);
+        n += taille(v);
     }
     return n == NB_ENNEMIS;
 }
 static_assert(numeros_suivis(), "every row starts where the one before it ends, and the cast is 59 strong");
+
+constexpr entrees_speciales SPECIALES = entrees_du_calendrier(calendrier, taille);
+static_assert(entrees_valides(SPECIALES, NB_ENNEMIS), "one boss, last; the entries it empties come before it");
 
 // ---------------------------------------------------------------------------------------
 // Builders, one per pattern.
 
 int signe(int n) { return n < 0 ? -1 : 1; }
 
-// Drone k of a train (0 is the one nearest the playfield, released first).
-ennemi* drone_de_train(const ligne_calendrier& s, int k, const ressources* r)
+// Drone k of a file (0 is the one nearest the playfield, released first).
+ennemi* drone_de_file(const vague& v, int k, const ressources* r)
 {
-    const trajet& t = s.chemin;
-    const file_de_vaisseaux f = {s.x, s.y, t.dx, t.duree, t.dy, TRAIN_VIRAGE};
-    return vaisseau_de_file(especes[s.qui], r, f, k, s.apparition);
+    const trajet& t = v.chemin;
+    const file_de_vaisseaux f = {v.x, v.y, t.dx, t.duree, t.dy, FILE_VIRAGE};
+    return vaisseau_de_file(especes[v.qui], r, f, k, v.apparition);
 }
 
-void vol_canonniere(ennemi* e, const ligne_calendrier& s, const ressources* r)
+void vol_canonniere(ennemi* e, const vague& v, const ressources* r)
 {
-    const trajet& t = s.chemin;
-    const int c = especes[s.qui].couleur_tirs;
-    const int x = s.x + t.dx * t.duree;  // the firing point
-    const int y = s.y + t.dy * t.duree;
-    const tir balle = modele_tir(r, TIR_CANONNIERE[c], c, x + CANONNIERE_CANON_X, y + CANONNIERE_CANON_Y, 0,
-                                 CANONNIERE_TIR_DY);
+    const trajet& t = v.chemin;
+    const int c = especes[v.qui].couleur_tirs;
+    const point feu = {v.x + t.dx * t.duree, v.y + t.dy * t.duree};
+    const volee balle = volee_depuis(TIR_CANONNIERE[c], c, {feu.x + CANONNIERE_CANON.x, feu.y + CANONNIERE_CANON.y},
+                                     {1, {{0, CANONNIERE_TIR_DY}}});
     ajoute_deplacement(e, t.dx, t.dy, t.duree);
     ajoute_deplacement(e, 0, 0, CANONNIERE_ATTENTE);
-    for (int i = 0; i < CANONNIERE_SALVES; i++) {
-        etape* feu = ajoute_deplacement(e, 0, 0, i < CANONNIERE_SALVES - 1 ? CANONNIERE_CADENCE : t.fin);
-        ajoute_tir_etape(feu, &balle);
-    }
+    for (int i = 0; i < CANONNIERE_VOLEES; i++)
+        ajoute_etape(e, pause_de_feu(i < CANONNIERE_VOLEES - 1 ? CANONNIERE_CADENCE : t.fin, balle, AUCUN, r));
     ajoute_deplacement(e, t.sortie, CANONNIERE_SORTIE_DY, JUSQU_AU_BORD);
 }
 
-void vol_lourd(ennemi* e, const ligne_calendrier& s, const ressources* r)
+void vol_tourelle(ennemi* e, const vague& v, const ressources* r)
 {
-    const trajet& t = s.chemin;
-    const int c = especes[s.qui].couleur_tirs;
-    const int x = s.x + t.dx * t.duree;  // the stop
-    const tir centre = modele_tir(r, TIR_LOURD[c], c, x + LOURD_CANON_X, s.y + LOURD_CANON_Y, 0, LOURD_TIR_DY);
-    ajoute_deplacement(e, t.dx, 0, t.duree);
-    ajoute_deplacement(e, 0, 0, LOURD_ATTENTE);
-    for (int i = 0; i < LOURD_EVENTAILS; i++) {
-        const bool dernier = i == LOURD_EVENTAILS - 1;
-        etape* feu = ajoute_deplacement(e, 0, 0, dernier ? LOURD_DERNIERE_PAUSE : LOURD_CADENCE);
-        ajoute_eventail(feu, centre, t.demi_eventail);
-        fixe_son_etape_slot(feu, r, dernier ? t.son_fin : SON_SALVE);
-    }
-    ajoute_deplacement(e, t.sortie, 0, JUSQU_AU_BORD);
-}
-
-void vol_tourelle(ennemi* e, const ligne_calendrier& s, const ressources* r)
-{
-    const trajet& t = s.chemin;
-    const int c = especes[s.qui].couleur_tirs;
-    const int x = s.x + t.dx * t.duree;  // the stop
+    const trajet& t = v.chemin;
+    const int c = especes[v.qui].couleur_tirs;
+    const int x = v.x + t.dx * t.duree;  // the stop
     ajoute_deplacement(e, t.dx, 0, t.duree);
     ajoute_deplacement(e, 0, 0, TOURELLE_ATTENTE);
-    etape* feu = ajoute_deplacement(e, 0, 0, TOURELLE_FEU);
-    for (int k = 0; k < TOURELLE_TIRS; k++) {
-        const tir balle = modele_tir(r, TIR_TOURELLE[c], c, x + TOURELLE_CANON_X, s.y + TOURELLE_CANON_Y,
-                                     signe(t.dx) * k, TOURELLE_TIR_DY);
-        ajoute_tir_etape(feu, &balle);
-    }
-    fixe_son_etape_slot(feu, r, SON_SALVE);
-}
-
-void vol_silhouette(ennemi* e, const ligne_calendrier& s, const ressources* r)
-{
-    const trajet& t = s.chemin;
-    fixe_son_etape_slot(ajoute_deplacement(e, 0, 0, SILHOUETTE_PAUSE), r, t.son_debut);
-    ajoute_deplacement(e, t.dx, 0, t.duree);
-    fixe_son_etape_slot(ajoute_deplacement(e, 0, 0, t.fin), r, t.son_fin);
+    const volee rake = volee_depuis(TIR_TOURELLE[c], c, {x + TOURELLE_CANON.x, v.y + TOURELLE_CANON.y},
+                                    rateau({0, TOURELLE_TIR_DY}, signe(t.dx), TOURELLE_TIRS));
+    ajoute_etape(e, pause_de_feu(TOURELLE_FEU, rake, SND_SHOT3, r));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -271,27 +225,17 @@ void vol_silhouette(ennemi* e, const ligne_calendrier& s, const ressources* r)
 
 constexpr int BOSS_TIR_DY_EVENTAIL = 7;
 
-// A firing step of the boss: (dx, 0) x duree, with its sound.
-etape* pas_de_feu(ennemi* b, const ressources* r, int dx, int duree)
-{
-    etape* s = ajoute_deplacement(b, dx, 0, duree);
-    fixe_son_etape_slot(s, r, SON_SALVE);
-    return s;
-}
-
 // Twenty-four triple shots while sliding right 10 pixels a step, blue then red, and a
 // 25th step that fires nothing (and plays the sound or not).
 void balayage_droite(ennemi* b, const ressources* r, int dy, bool dernier_pas_sonore)
 {
     for (int k = 0; k < 24; k++) {
         const int c = k % 2 == 0 ? BLEU : ROUGE;
-        etape* s = pas_de_feu(b, r, 5, 2);
-        ajoute_eventail(s, modele_tir(r, TIR_TOURELLE[c], c, 185 + 10 * k, 15, 0, dy), 1);
+        etape* s = ajoute_deplacement(b, 5, 0, 2);
+        ajoute_volee(s, volee_depuis(TIR_TOURELLE[c], c, {185 + 10 * k, 15}, eventail({0, dy}, 1)), r);
+        fixe_son_etape_slot(s, r, SND_SHOT3);
     }
-    if (dernier_pas_sonore)
-        pas_de_feu(b, r, 5, 2);
-    else
-        ajoute_deplacement(b, 5, 0, 2);
+    fixe_son_etape_slot(ajoute_deplacement(b, 5, 0, 2), r, dernier_pas_sonore ? SND_SHOT3 : AUCUN);
 }
 
 void script_boss(ennemi* b, const ressources* r)
@@ -302,8 +246,8 @@ void script_boss(ennemi* b, const ressources* r)
     // 2. Ten fans of 11 from (311, 15), red first; the last is held 40 frames.
     for (int i = 0; i < 10; i++) {
         const int c = i % 2 == 0 ? ROUGE : BLEU;
-        etape* s = pas_de_feu(b, r, 0, i < 9 ? 20 : 40);
-        ajoute_eventail(s, modele_tir(r, TIR_TOURELLE[c], c, 311, 15, 0, BOSS_TIR_DY_EVENTAIL), 5);
+        const volee fan = volee_depuis(TIR_TOURELLE[c], c, {311, 15}, eventail({0, BOSS_TIR_DY_EVENTAIL}, 5));
+        ajoute_etape(b, pause_de_feu(i < 9 ? 20 : 40, fan, SND_SHOT3, r));
     }
 
     // 3. Down to (264, 235), and a pause.
@@ -314,10 +258,11 @@ void script_boss(ennemi* b, const ressources* r)
     const struct {
         int couleur, dx_depart, pas, dy;
     } balayages[4] = {{ROUGE, 7, -1, 4}, {BLEU, -7, 1, 4}, {ROUGE, 7, -1, 6}, {BLEU, -7, 1, 6}};
-    for (const auto& v : balayages)
+    for (const auto& w : balayages)
         for (int k = 0; k < 15; k++) {
-            const tir balle = modele_tir(r, TIR_TOURELLE[v.couleur], v.couleur, 311, 245, v.dx_depart + v.pas * k, v.dy);
-            ajoute_tir_etape(pas_de_feu(b, r, 0, 5), &balle);
+            const volee balle = volee_depuis(TIR_TOURELLE[w.couleur], w.couleur, {311, 245},
+                                             {1, {{w.dx_depart + w.pas * k, w.dy}}});
+            ajoute_etape(b, pause_de_feu(5, balle, SND_SHOT3, r));
         }
 
     // 5. Back up to (264, 5), left to (138, 5), and a pause.
@@ -337,16 +282,16 @@ void script_boss(ennemi* b, const ressources* r)
     ajoute_deplacement(b, -4, 0, 31);
 }
 
-ennemi* construit(const ligne_calendrier& s, const ressources* r)
+ennemi* construit(const vague& v, const ressources* r)
 {
-    ennemi* e = cree_ennemi_espece(especes[s.qui], r, s.x, s.y, s.apparition);
-    switch (s.chemin.forme) {
-    case motif::canonniere: vol_canonniere(e, s, r); break;
-    case motif::lourd: vol_lourd(e, s, r); break;
-    case motif::tourelle: vol_tourelle(e, s, r); break;
-    case motif::silhouette: vol_silhouette(e, s, r); break;
+    ennemi* e = cree_ennemi_espece(especes[v.qui], r, v.x, v.y, v.apparition);
+    switch (v.chemin.forme) {
+    case motif::canonniere: vol_canonniere(e, v, r); break;
+    case motif::lourd: vole_en_lourd(e, especes[v.qui], v.chemin.lourd, r); break;
+    case motif::tourelle: vol_tourelle(e, v, r); break;
+    case motif::leurre: vole_en_leurre(e, v.chemin.leurre, r); break;
     case motif::boss: script_boss(e, r); break;
-    case motif::train: break;  // built drone by drone
+    case motif::file: break;  // built drone by drone
     }
     return e;
 }
@@ -357,12 +302,12 @@ ennemi** distribution_niveau1(const ressources* r, int* nb)
 {
     ennemi** cast = static_cast<ennemi**>(alloue(NB_ENNEMIS * static_cast<int>(sizeof(ennemi*))));
     int n = 0;
-    for (const ligne_calendrier& s : calendrier) {
-        if (s.chemin.forme == motif::train)
-            for (int k = 0; k < TRAIN_DRONES; k++)
-                cast[n++] = drone_de_train(s, k, r);
+    for (const vague& v : calendrier) {
+        if (v.chemin.forme == motif::file)
+            for (int k = 0; k < FILE_NB; k++)
+                cast[n++] = drone_de_file(v, k, r);
         else
-            cast[n++] = construit(s, r);
+            cast[n++] = construit(v, r);
     }
     *nb = n;
     return cast;
@@ -371,22 +316,20 @@ ennemi** distribution_niveau1(const ressources* r, int* nb)
 parametres_niveau parametres_niveau1()
 {
     parametres_niveau p = {};
-    p.carte_titre = 63;   // "Images/Level1.png"
-    p.fond_jeu = 50;      // "Images/Nuages_leger.png"
-    p.fond_fin = 51;      // "Images/Nuages_leger_vieux.png"
-    p.cadre = 44;         // "Images/Contour21_leger2.png"
-    p.image_alerte = 73;  // "Images/Warning.bmp"
-    p.musique = 189;      // "Sound/Sky.ogg"
-    p.musique_boss = 190; // "Sound/Boss.wav"
+    p.carte_titre = IMG_LEVEL1;
+    p.fond_jeu = IMG_NUAGES_LEGER;
+    p.fond_fin = IMG_NUAGES_LEGER_VIEUX;
+    p.cadre = IMG_CONTOUR21_LEGER2;
+    p.image_alerte = IMG_WARNING;
+    p.musique = MUS_SKY;
+    p.musique_boss = MUS_BOSS;
     p.capacite = 120;
-    p.index_boss = 58;
-    p.nb_nettoyage = 1;   // the second white silhouette gives way to the boss
-    p.nettoyage[0] = 57;
+    fixe_entrees_speciales(&p, SPECIALES);  // the second decoy gives way to the boss
     p.pas_defilement = 1;
     p.invulnerabilite_fin = 200;
     p.debut_alerte = 65000;
     p.facteur_barre_boss = 0.284;
-    p.nb_plombs = 7;
+    p.nb_plombs = PLOMBS_NIVEAU1;
     p.construit_distribution = distribution_niveau1;
     return p;
 }

@@ -1,4 +1,5 @@
-// Stage 2: a red sky, 203 enemies in 27 waves, the white copies and the fan boss.
+// Stage 2: a red sky, 203 enemies in 27 waves, two white decoys, and the boss that fires
+// rakes from four pairs of guns.
 #pragma once
 #include "moteur/ennemi.h"
 #include "boucle/bilan.h"

@@ -15,3 +15,8 @@ parametres_niveau parametres_niveau5();
 // The whole cast in release order, as a tracked array of *nb enemies. Every call draws
 // fresh random positions.
 ennemi** distribution_niveau5(const ressources* r, int* nb);
+
+// The background of a frame of play, on the stage clock alone, whatever is on screen: the
+// factory, two scroll steps a frame; from 40 s the second picture and three steps; from
+// 120 s four steps.
+fond_du_moment fond_niveau5(const moment_niveau* m);

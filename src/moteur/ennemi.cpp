@@ -65,35 +65,43 @@ void ajoute_tir_etape(etape* e, const tir* modele)
 
 void fixe_son_etape(etape* e, Mix_Chunk* son) { e->son = son; }
 
-ennemi* cree_ennemi(SDL_Rect rect, int vie, int capacite_tirs, SDL_Surface* image, int polarite,
-                    SDL_Surface* image_explosion, int nb_phases, int duree_phase, int apparition,
-                    const etiquette* nom, int mode_script, int largeur_explosion, int hauteur_explosion,
-                    int rayon_x, int rayon_y, int points)
+ennemi* cree_ennemi(const fiche_ennemi& f, int x, int y, int apparition)
 {
     ennemi* e = alloue_record<ennemi>();
-    e->corps = cree_vaisseau(rect, vie, capacite_tirs, image, polarite, image_explosion, nb_phases, duree_phase,
-                             rayon_x, rayon_y);
+    e->corps = cree_vaisseau(cree_rect(x, y, f.l, f.h), f.vie, f.capacite_tirs, f.image, f.polarite,
+                             f.image_explosion, f.nb_phases, f.duree_phase, f.rayon_x, f.rayon_y);
     e->apparition = apparition;
-    e->nom = nom;
+    e->nom = f.nom;
     e->nb_etapes = NB_ETAPES;
     for (int i = 0; i < NB_ETAPES; i++)
         e->etapes[i] = NULL;
     e->etape_courante = 0;
     e->compteur_etape = 0;
     e->tirs_lances = 0;
-    e->mode_script = mode_script;
-    e->largeur_explosion = largeur_explosion;
-    e->hauteur_explosion = hauteur_explosion;
-    e->points = points;
+    e->mode_script = f.mode_script;
+    e->largeur_explosion = f.largeur_explosion;
+    e->hauteur_explosion = f.hauteur_explosion;
+    e->points = f.points;
     e->images = static_cast<SDL_Surface**>(alloue(2 * static_cast<int>(sizeof(SDL_Surface*))));
-    e->images[0] = image;
-    e->images[1] = image;
+    e->images[0] = f.image;
+    e->images[1] = f.image;
     e->compteur_anim = 0;
     e->seuil_anim = SEUIL_ANIM_ENNEMI;
     e->periode_anim = PERIODE_ANIM_ENNEMI;
     e->touche = 0;
-    e->image_touche = image;
+    e->image_touche = f.image;
     return e;
+}
+
+ennemi* cree_ennemi(SDL_Rect rect, int vie, int capacite_tirs, SDL_Surface* image, int polarite,
+                    SDL_Surface* image_explosion, int nb_phases, int duree_phase, int apparition,
+                    const etiquette* nom, int mode_script, int largeur_explosion, int hauteur_explosion,
+                    int rayon_x, int rayon_y, int points)
+{
+    const fiche_ennemi f = {rect.w, rect.h, vie, capacite_tirs, image, polarite, image_explosion, nb_phases,
+                            duree_phase, nom, mode_script, largeur_explosion, hauteur_explosion, rayon_x, rayon_y,
+                            points};
+    return cree_ennemi(f, rect.x, rect.y, apparition);
 }
 
 void ajoute_etape(ennemi* e, etape* s)

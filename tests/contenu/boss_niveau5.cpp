@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int SON_TIR = 202;
 constexpr int ROUGE = 0;
 constexpr int BLEU = 1;
 
@@ -113,9 +112,9 @@ TEST_F(BossNiveau5, FiveHundredStepsEndingOnFourteenStepsOfASwing)
         EXPECT_EQ(s->dx, 0);
         EXPECT_EQ(s->dy, 0);
         EXPECT_EQ(s->duree, attendu[i].duree);
-        EXPECT_EQ(s->son, son(r, SON_TIR));
+        EXPECT_EQ(s->son, son(r, SND_SHOT4));
         EXPECT_EQ(lit(s), attendu[i].tirs);
-        EXPECT_EQ(s->tirs[0]->image1, image(r, s->tirs[0]->genre == ROUGE ? 102 : 101));
+        EXPECT_EQ(s->tirs[0]->image1, image(r, s->tirs[0]->genre == ROUGE ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI));
     }
     // The last swing stops at k = 13, half-way down its first half.
     EXPECT_EQ(lit(boss->etapes[499]), croix(13).tirs);

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int SON_SALVE = 201;
-
 using DistributionNiveau1 = essai_distribution<distribution_niveau1>;
 
 TEST_F(DistributionNiveau1, FiftyNineEnemiesInReleaseOrderWithTheirTimes)
@@ -29,11 +27,13 @@ TEST_F(DistributionNiveau1, FiftyNineEnemiesInReleaseOrderWithTheirTimes)
         for (int i = c.premier; i <= c.dernier; i++)
             EXPECT_EQ(cast[i]->apparition, c.temps) << "#" << i;
 
-    // The last train carries an earlier time than the one before it, but stands behind it.
+    // The last file carries an earlier time than the one before it, but stands behind it.
     EXPECT_LT(cast[50]->apparition, cast[49]->apparition);
 
     const parametres_niveau p = parametres_niveau1();
     EXPECT_EQ(p.index_boss, nb - 1);
+    ASSERT_EQ(p.nb_nettoyage, 1) << "the second decoy gives way to the boss";
+    EXPECT_EQ(p.nettoyage[0], 57);
     EXPECT_LE(nb, p.capacite);
     for (int i = 0; i < nb; i++)
         EXPECT_EQ(cast[i]->mode_script, i == p.index_boss ? SCRIPT_EN_BOUCLE : SCRIPT_UNE_FOIS) << "#" << i;
@@ -46,15 +46,15 @@ TEST_F(DistributionNiveau1, BodiesComeFromTheirKind)
         int explosion, duree_phase, largeur_explosion, hauteur_explosion, son_destruction;
         const etiquette* nom;
     } corps[] = {
-        {2, 108, 109, 32, 32, 3, 1, 2, 5, 14, 14, 80, 50, 32, 30, 207, &GOLGOTH},          // drone
-        {0, 112, 113, 42, 32, 10, 5, 0, 30, 19, 14, 80, 50, 32, 30, 207, &GOLGOTH},        // red gunship
-        {1, 110, 111, 42, 32, 10, 5, 1, 30, 19, 14, 80, 50, 32, 30, 207, &GOLGOTH},        // blue gunship
-        {20, 116, 117, 62, 66, 50, 30, 0, 100, 29, 25, 81, 50, 64, 60, 208, &BOURRIN},     // red heavy
-        {33, 114, 115, 62, 66, 50, 21, 1, 100, 29, 25, 81, 50, 64, 60, 208, &BOURRIN},     // blue heavy
-        {54, 119, 119, 110, 47, 50000, 10, 2, 5, 55, 10, 80, 50, 32, 30, 207, &GOLGOTH},   // red turret
-        {55, 118, 118, 110, 47, 50000, 10, 2, 5, 55, 10, 80, 50, 32, 30, 207, &GOLGOTH},   // blue turret
-        {57, 121, 121, 110, 47, 50000, 10, 2, 5, 55, 10, 80, 50, 32, 30, 207, &GOLGOTH},   // silhouette
-        {58, 120, 122, 110, 47, 250, 60, 2, 500, 55, 10, 82, 100, 96, 90, 207, &GOLGOTH},  // boss
+        {2,  IMG_ENNEMI3,       IMG_ENNEMI3_FLASH,       32,  32, 3,     1,  2, 5,   14, 14, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &GOLGOTH},  // drone
+        {0,  IMG_ENNEMI4_ROUGE, IMG_ENNEMI4_ROUGE_FLASH, 42,  32, 10,    5,  0, 30,  19, 14, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &GOLGOTH},  // red gunship
+        {1,  IMG_ENNEMI4_BLEU,  IMG_ENNEMI4_BLEU_FLASH,  42,  32, 10,    5,  1, 30,  19, 14, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &GOLGOTH},  // blue gunship
+        {20, IMG_ENNEMI5_ROUGE, IMG_ENNEMI5_ROUGE_FLASH, 62,  66, 50,    30, 0, 100, 29, 25, IMG_EXPLOSIONS2, 50,  64, 60, SND_EXPLOSION3, &BOURRIN},  // red heavy
+        {33, IMG_ENNEMI5_BLEU,  IMG_ENNEMI5_BLEU_FLASH,  62,  66, 50,    21, 1, 100, 29, 25, IMG_EXPLOSIONS2, 50,  64, 60, SND_EXPLOSION3, &BOURRIN},  // blue heavy
+        {54, IMG_ENNEMI7_ROUGE, IMG_ENNEMI7_ROUGE,       110, 47, 50000, 10, 2, 5,   55, 10, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &GOLGOTH},  // red turret
+        {55, IMG_ENNEMI7_BLEU,  IMG_ENNEMI7_BLEU,        110, 47, 50000, 10, 2, 5,   55, 10, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &GOLGOTH},  // blue turret
+        {57, IMG_BOSS1_BLANC,   IMG_BOSS1_BLANC,         110, 47, 50000, 10, 2, 5,   55, 10, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &GOLGOTH},  // decoy
+        {58, IMG_BOSS1,         IMG_BOSS1_FLASH,         110, 47, 250,   60, 2, 500, 55, 10, IMG_EXPLOSIONS3, 100, 96, 90, SND_EXPLOSION2, &GOLGOTH},  // boss
     };
     for (const auto& c : corps) {
         SCOPED_TRACE("#" + std::to_string(c.numero));
@@ -65,16 +65,16 @@ TEST_F(DistributionNiveau1, BodiesComeFromTheirKind)
     }
 }
 
-// Every train flies its first leg to the same column, turns across the playfield to the
+// Every file flies its first leg to the same column, turns across the playfield to the
 // other edge row, and leaves by the side it came from.
 TEST_F(DistributionNiveau1, TrainsTurnTogetherAndLeaveTheScreen)
 {
     const struct {
         int premier;
         bool de_droite, du_haut;
-    } trains[] = {{2, true, true},   {6, false, true},   {10, true, true},  {15, false, true}, {22, false, true},
+    } files[] = {{2, true, true},   {6, false, true},   {10, true, true},  {15, false, true}, {22, false, true},
                   {26, true, false}, {38, false, true},  {42, true, false}, {46, false, false}, {50, true, true}};
-    for (const auto& t : trains)
+    for (const auto& t : files)
         for (int k = 0; k < 4; k++) {
             ennemi* e = cast[t.premier + k];
             SCOPED_TRACE("#" + std::to_string(t.premier + k));
@@ -96,7 +96,7 @@ TEST_F(DistributionNiveau1, TrainsTurnTogetherAndLeaveTheScreen)
 TEST_F(DistributionNiveau1, GunshipsFireFiveShotsFromTheirFiringPoint)
 {
     const struct {
-        int numero, x, y, tir_x, tir_y, derniere_salve, sortie, couleur;
+        int numero, x, y, tir_x, tir_y, derniere_volee, sortie, couleur;
     } canonnieres[] = {
         {0, 298, 136, 313, 160, 15, 3, 0},  {1, 298, 136, 313, 160, 15, -3, 1}, {14, 298, 136, 313, 160, 5, -3, 1},
         {19, 298, 136, 313, 160, 5, 3, 0},  {30, 298, 0, 313, 24, 15, -3, 0},   {31, 230, 42, 245, 66, 15, -3, 0},
@@ -110,10 +110,10 @@ TEST_F(DistributionNiveau1, GunshipsFireFiveShotsFromTheirFiringPoint)
         attend_position(e, c.x, c.y, "after the glide");
         avance(e, 4);
         EXPECT_EQ(e->corps->nb_tirs, 0) << "the wait fires nothing";
-        for (int salve = 0; salve < 5; salve++) {
+        for (int volee = 0; volee < 5; volee++) {
             avance(e, 1);
-            ASSERT_EQ(e->corps->nb_tirs, salve + 1);
-            const tir* t = e->corps->tirs[salve];
+            ASSERT_EQ(e->corps->nb_tirs, volee + 1);
+            const tir* t = e->corps->tirs[volee];
             EXPECT_EQ(t->rect.x, c.tir_x);
             EXPECT_EQ(t->rect.y, c.tir_y);
             EXPECT_EQ(t->rect.w, 12);
@@ -121,8 +121,8 @@ TEST_F(DistributionNiveau1, GunshipsFireFiveShotsFromTheirFiringPoint)
             EXPECT_EQ(t->dx, 0);
             EXPECT_EQ(t->dy, 3);
             EXPECT_EQ(t->genre, c.couleur);
-            EXPECT_EQ(t->image1, image(r, c.couleur == 0 ? 92 : 91));
-            avance(e, (salve < 4 ? 7 : c.derniere_salve) - 1);
+            EXPECT_EQ(t->image1, image(r, c.couleur == 0 ? IMG_TIR3_ROUGE_ENNEMI : IMG_TIR3_BLEU_ENNEMI));
+            avance(e, (volee < 4 ? 7 : c.derniere_volee) - 1);
             attend_position(e, c.x, c.y, "while firing");
         }
         avance(e, 1);
@@ -156,7 +156,7 @@ TEST_F(DistributionNiveau1, HeaviesFireEightFansFromTheirStop)
             const etape* s = e->etapes[e->etape_courante];
             ASSERT_NE(s, nullptr);
             EXPECT_EQ(s->duree, f < 7 ? 40 : 200);
-            EXPECT_EQ(s->son, f < 7 || c.dernier_sonore ? son(r, SON_SALVE) : NULL) << "fan " << f;
+            EXPECT_EQ(s->son, f < 7 || c.dernier_sonore ? son(r, SND_SHOT3) : NULL) << "fan " << f;
             int attendus = 0;
             for (int j = 0; j < NB_TIRS_ETAPE && s->tirs[j] != NULL; j++, attendus++) {
                 const tir* t = s->tirs[j];
@@ -165,8 +165,8 @@ TEST_F(DistributionNiveau1, HeaviesFireEightFansFromTheirStop)
                 EXPECT_EQ(t->dx, j == 0 ? 0 : (j % 2 == 1 ? (j + 1) / 2 : -(j / 2)));
                 EXPECT_EQ(t->dy, 6);
                 EXPECT_EQ(t->genre, c.couleur);
-                EXPECT_EQ(t->image1, image(r, c.couleur == 0 ? 87 : 86));
-                EXPECT_EQ(t->image2, image(r, c.couleur == 0 ? 102 : 101));
+                EXPECT_EQ(t->image1, image(r, c.couleur == 0 ? IMG_TIR1_ROUGE_ENNEMI : IMG_TIR1_BLEU_ENNEMI));
+                EXPECT_EQ(t->image2, image(r, c.couleur == 0 ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI));
             }
             EXPECT_EQ(attendus, 2 * c.demi_eventail + 1) << "the whole fan";
             // The slots are enough: nothing of the fan is lost as the shots fly off.
@@ -194,7 +194,7 @@ TEST_F(DistributionNiveau1, TurretsFireTenShotsAndStop)
         avance(e, c.approche + 30);
         attend_position(e, c.x, 5, "at the stop");
         EXPECT_EQ(e->corps->nb_tirs, 0);
-        EXPECT_EQ(e->etapes[e->etape_courante]->son, son(r, SON_SALVE));
+        EXPECT_EQ(e->etapes[e->etape_courante]->son, son(r, SND_SHOT3));
         avance(e, 1);
         ASSERT_EQ(e->corps->nb_tirs, 10);
         for (int k = 0; k < 10; k++) {
@@ -204,7 +204,7 @@ TEST_F(DistributionNiveau1, TurretsFireTenShotsAndStop)
             EXPECT_EQ(t->dx, c.pas * k);
             EXPECT_EQ(t->dy, 7);
             EXPECT_EQ(t->genre, c.couleur);
-            EXPECT_EQ(t->image1, image(r, c.couleur == 0 ? 88 : 86));
+            EXPECT_EQ(t->image1, image(r, c.couleur == 0 ? IMG_TIR1_ROUGE2_ENNEMI : IMG_TIR1_BLEU_ENNEMI));
         }
         avance(e, 168);
         EXPECT_NE(e->mode_script, SCRIPT_FINI);
@@ -213,16 +213,16 @@ TEST_F(DistributionNiveau1, TurretsFireTenShotsAndStop)
     }
 }
 
-// The two silhouettes slide onto the boss's spot; the first is heard as it appears, the
+// The two decoys slide onto the boss's spot; the first is heard as it appears, the
 // second as it settles, and the second's path is the shorter.
-TEST_F(DistributionNiveau1, SilhouettesMeetWhereTheBossAppears)
+TEST_F(DistributionNiveau1, DecoysMeetWhereTheBossAppears)
 {
     ennemi* gauche = cast[57];
     ennemi* droite = cast[56];
-    EXPECT_EQ(droite->etapes[0]->son, son(r, 204));
+    EXPECT_EQ(droite->etapes[0]->son, son(r, SND_COLD1));
     EXPECT_EQ(droite->etapes[2]->son, nullptr);
     EXPECT_EQ(gauche->etapes[0]->son, nullptr);
-    EXPECT_EQ(gauche->etapes[2]->son, son(r, 205));
+    EXPECT_EQ(gauche->etapes[2]->son, son(r, SND_COLD4));
     avance(droite, 72);
     avance(gauche, 72);
     attend_position(droite, 264, 5, "#56 after its slide");
@@ -249,7 +249,7 @@ TEST_F(DistributionNiveau1, BossLoopsThroughItsAttackAndReturnsHome)
     for (int i = 0; i < pas; i++) {
         const etape* s = b->etapes[i];
         if (s->tirs[0] != NULL) {
-            EXPECT_EQ(s->son, son(r, SON_SALVE)) << "step " << i;
+            EXPECT_EQ(s->son, son(r, SND_SHOT3)) << "step " << i;
         }
     }
     // Fans from (311, 15), red first, then alternating.
@@ -289,7 +289,7 @@ TEST_F(DistributionNiveau1, BossLoopsThroughItsAttackAndReturnsHome)
         }
         const etape* fin = b->etapes[premier + 24];
         EXPECT_EQ(fin->tirs[0], nullptr);
-        EXPECT_EQ(fin->son, balayage == 0 ? son(r, SON_SALVE) : NULL);
+        EXPECT_EQ(fin->son, balayage == 0 ? son(r, SND_SHOT3) : NULL);
     }
 
     // Where each movement block leaves it.

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int SON_SALVE = 202;
-
 class DistributionNiveau2 : public essai_distribution<distribution_niveau2> {
 protected:
     static int nb_modeles(const etape* s)
@@ -59,13 +57,13 @@ TEST_F(DistributionNiveau2, TwoHundredThreeEnemiesInReleaseOrderWithTheirTimes)
     EXPECT_EQ(p.nettoyage[0], 199);
     EXPECT_EQ(p.nettoyage[1], 200);
     EXPECT_EQ(p.nettoyage[2], 201);
-    EXPECT_EQ(p.carte_titre, 64);
-    EXPECT_EQ(p.fond_jeu, 52);
-    EXPECT_EQ(p.fond_fin, 53);
-    EXPECT_EQ(p.cadre, 44);
-    EXPECT_EQ(p.image_alerte, 73);
-    EXPECT_EQ(p.musique, 192);
-    EXPECT_EQ(p.musique_boss, 190);
+    EXPECT_EQ(p.carte_titre, IMG_LEVEL2);
+    EXPECT_EQ(p.fond_jeu, IMG_ROUGE);
+    EXPECT_EQ(p.fond_fin, IMG_ROUGE_VIEUX);
+    EXPECT_EQ(p.cadre, IMG_CONTOUR21_LEGER2);
+    EXPECT_EQ(p.image_alerte, IMG_WARNING);
+    EXPECT_EQ(p.musique, MUS_NUAGES);
+    EXPECT_EQ(p.musique_boss, MUS_BOSS);
     EXPECT_EQ(p.capacite, 400);
     EXPECT_DOUBLE_EQ(p.facteur_barre_boss, 0.284);
     EXPECT_EQ(p.fond_courant, nullptr) << "one background, two scroll steps, throughout play";
@@ -106,14 +104,14 @@ TEST_F(DistributionNiveau2, BodiesComeFromTheirKind)
         int rayon_x, rayon_y, explosion, duree_phase, largeur_explosion, hauteur_explosion, son_destruction;
         const etiquette* nom;
     } corps[] = {
-        {0, 162, 163, 162, 10, 20, 32, 9, 1, 1, 0, 1, 14, 4, 80, 50, 32, 30, 207, &OISEAU},            // bird
-        {48, 108, 108, 109, 10, 20, 32, 32, 3, 1, 2, 5, 14, 14, 80, 50, 32, 30, 207, &GOLGOTH},       // drone
-        {56, 106, 106, 107, 10, 20, 46, 43, 35, 60, 0, 30, 20, 18, 80, 50, 32, 30, 207, &GOLGOTH},    // red gunship
-        {57, 104, 104, 105, 10, 20, 46, 43, 35, 60, 1, 30, 20, 18, 80, 50, 32, 30, 207, &GOLGOTH},    // blue gunship
-        {98, 123, 123, 124, 10, 20, 74, 70, 320, 100, 0, 200, 34, 10, 81, 50, 64, 60, 207, &GOLGOTH}, // mid-boss
-        {147, 125, 127, 126, 5, 10, 32, 32, 6, 1, 0, 10, 14, 14, 80, 50, 32, 30, 207, &OISEAU},       // spinner
-        {200, 130, 130, 130, 10, 20, 98, 137, 5000, 1, 0, 30, 28, 30, 80, 50, 96, 90, 207, &GOLGOTH}, // white copy
-        {202, 129, 128, 131, 10, 20, 98, 137, 250, 200, 2, 500, 28, 30, 82, 100, 96, 90, 208, &GOLGOTH},  // boss
+        {0,   IMG_OISEAU,         IMG_OISEAU1,        IMG_OISEAU,              10, 20, 32, 9,   1,    1,   0, 1,   14, 4,  IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &OISEAU},   // bird
+        {48,  IMG_ENNEMI3,        IMG_ENNEMI3,        IMG_ENNEMI3_FLASH,       10, 20, 32, 32,  3,    1,   2, 5,   14, 14, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &GOLGOTH},  // drone
+        {56,  IMG_ENNEMI2_ROUGE,  IMG_ENNEMI2_ROUGE,  IMG_ENNEMI2_ROUGE_FLASH, 10, 20, 46, 43,  35,   60,  0, 30,  20, 18, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &GOLGOTH},  // red gunship
+        {57,  IMG_ENNEMI2_BLEU,   IMG_ENNEMI2_BLEU,   IMG_ENNEMI2_BLEU_FLASH,  10, 20, 46, 43,  35,   60,  1, 30,  20, 18, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &GOLGOTH},  // blue gunship
+        {98,  IMG_ENNEMI8,        IMG_ENNEMI8,        IMG_ENNEMI8_FLASH,       10, 20, 74, 70,  320,  100, 0, 200, 34, 10, IMG_EXPLOSIONS2, 50,  64, 60, SND_EXPLOSION2, &GOLGOTH},  // mid-boss
+        {147, IMG_TOUPIE1,        IMG_TOUPIE2,        IMG_TOUPIE1_FLASH,       5,  10, 32, 32,  6,    1,   0, 10,  14, 14, IMG_EXPLOSIONS1, 50,  32, 30, SND_EXPLOSION2, &OISEAU},   // spinner
+        {200, IMG_ENNEMI10_BLANC, IMG_ENNEMI10_BLANC, IMG_ENNEMI10_BLANC,      10, 20, 98, 137, 5000, 1,   0, 30,  28, 30, IMG_EXPLOSIONS1, 50,  96, 90, SND_EXPLOSION2, &GOLGOTH},  // decoy
+        {202, IMG_ENNEMI10_ROUGE, IMG_ENNEMI10_BLEU,  IMG_ENNEMI10_FLASH,      10, 20, 98, 137, 250,  200, 2, 500, 28, 30, IMG_EXPLOSIONS3, 100, 96, 90, SND_EXPLOSION3, &GOLGOTH},  // boss
     };
     for (const auto& c : corps) {
         const ennemi* e = cast[c.numero];
@@ -129,12 +127,15 @@ TEST_F(DistributionNiveau2, BodiesComeFromTheirKind)
     // Each enemy is of the kind its wave says, told by its body picture.
     const struct {
         int premier, dernier, image;
-    } sortes[] = {
-        {0, 47, 162},    {48, 55, 108},   {56, 56, 106},   {57, 57, 104},   {58, 65, 108},   {66, 97, 162},
-        {98, 98, 123},   {99, 106, 108},  {107, 146, 162}, {147, 163, 125}, {164, 164, 106}, {165, 165, 104},
-        {166, 166, 106}, {167, 167, 104}, {168, 199, 108}, {200, 201, 130}, {202, 202, 129},
+    } especes[] = {
+        {0, 47, IMG_OISEAU},           {48, 55, IMG_ENNEMI3},         {56, 56, IMG_ENNEMI2_ROUGE},
+        {57, 57, IMG_ENNEMI2_BLEU},    {58, 65, IMG_ENNEMI3},         {66, 97, IMG_OISEAU},
+        {98, 98, IMG_ENNEMI8},         {99, 106, IMG_ENNEMI3},        {107, 146, IMG_OISEAU},
+        {147, 163, IMG_TOUPIE1},       {164, 164, IMG_ENNEMI2_ROUGE}, {165, 165, IMG_ENNEMI2_BLEU},
+        {166, 166, IMG_ENNEMI2_ROUGE}, {167, 167, IMG_ENNEMI2_BLEU},  {168, 199, IMG_ENNEMI3},
+        {200, 201, IMG_ENNEMI10_BLANC}, {202, 202, IMG_ENNEMI10_ROUGE},
     };
-    for (const auto& s : sortes)
+    for (const auto& s : especes)
         for (int i = s.premier; i <= s.dernier; i++)
             EXPECT_EQ(cast[i]->images[0], image(r, s.image)) << "#" << i;
 }
@@ -145,7 +146,7 @@ TEST_F(DistributionNiveau2, EveryFiringStepIsHeard)
     for (int i = 0; i < nb; i++)
         for (int k = 0; k < nb_etapes(cast[i]); k++) {
             const etape* s = cast[i]->etapes[k];
-            EXPECT_EQ(s->son, s->tirs[0] != NULL ? son(r, SON_SALVE) : NULL) << "#" << i << " step " << k;
+            EXPECT_EQ(s->son, s->tirs[0] != NULL ? son(r, SND_SHOT4) : NULL) << "#" << i << " step " << k;
         }
 }
 
@@ -208,8 +209,8 @@ TEST_F(DistributionNiveau2, GunshipsFireRingsFromTheirPost)
                 EXPECT_EQ(s->tirs[k]->dx, anneau[k][0]);
                 EXPECT_EQ(s->tirs[k]->dy, anneau[k][1]);
                 EXPECT_EQ(s->tirs[k]->genre, c.couleur);
-                EXPECT_EQ(s->tirs[k]->image1, image(r, c.couleur == 0 ? 85 : 84));
-                EXPECT_EQ(s->tirs[k]->image2, image(r, c.couleur == 0 ? 100 : 99));
+                EXPECT_EQ(s->tirs[k]->image1, image(r, c.couleur == 0 ? IMG_TIR0_ROUGE_ENNEMI : IMG_TIR0_BLEU_ENNEMI));
+                EXPECT_EQ(s->tirs[k]->image2, image(r, c.couleur == 0 ? IMG_TIR0A_ROUGE_ENNEMI : IMG_TIR0A_BLEU_ENNEMI));
             }
         }
         avance(e, 32 * 10 + c.attente);
@@ -285,7 +286,7 @@ TEST_F(DistributionNiveau2, SpinnersOfWaveTwentyMeetInARow)
     }
 }
 
-// The two white copies slide together onto (283, 0), where the boss is released, and stay.
+// The two white decoys slide together onto (283, 0), where the boss is released, and stay.
 TEST_F(DistributionNiveau2, WhiteCopiesMeetWhereTheBossStands)
 {
     attend_position(cast[200], 503, 0, "right copy's start");

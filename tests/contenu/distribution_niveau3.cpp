@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int SON_SALVE = 202;
-constexpr int SON_SALVE_BOSS = 201;
-
 class DistributionNiveau3 : public essai_distribution<distribution_niveau3> {
 protected:
     static bool parti(const ennemi* e) { return e->corps->phase_explosion == e->corps->nb_phases + 1; }
@@ -63,15 +60,15 @@ TEST_F(DistributionNiveau3, SixtySixEnemiesInReleaseOrderWithTheirTimes)
     ASSERT_EQ(p.nb_nettoyage, 2);
     EXPECT_EQ(p.nettoyage[0], 63);
     EXPECT_EQ(p.nettoyage[1], 64);
-    EXPECT_EQ(cast[63]->images[0], image(r, 147)) << "a mine flying right";
+    EXPECT_EQ(cast[63]->images[0], image(r, IMG_ENNEMI15_DROITE)) << "a mine flying right";
     EXPECT_EQ(cast[64]->nom, &BOSS4) << "the decoy";
-    EXPECT_EQ(p.carte_titre, 65);
-    EXPECT_EQ(p.fond_jeu, 54);
-    EXPECT_EQ(p.fond_fin, 55);
-    EXPECT_EQ(p.cadre, 44);
-    EXPECT_EQ(p.image_alerte, 75);
-    EXPECT_EQ(p.musique, 191);
-    EXPECT_EQ(p.musique_boss, 190);
+    EXPECT_EQ(p.carte_titre, IMG_LEVEL3);
+    EXPECT_EQ(p.fond_jeu, IMG_VILLE);
+    EXPECT_EQ(p.fond_fin, IMG_VILLE_VIEUX);
+    EXPECT_EQ(p.cadre, IMG_CONTOUR21_LEGER2);
+    EXPECT_EQ(p.image_alerte, IMG_BEHIND);
+    EXPECT_EQ(p.musique, MUS_VILLE);
+    EXPECT_EQ(p.musique_boss, MUS_BOSS);
     EXPECT_EQ(p.capacite, 300);
     EXPECT_EQ(p.pas_defilement, 2);
     EXPECT_EQ(p.invulnerabilite_fin, 450);
@@ -89,24 +86,24 @@ TEST_F(DistributionNiveau3, BodiesComeFromTheirKind)
         int explosion, duree_phase, largeur_explosion, hauteur_explosion;
         const etiquette* nom;
     } corps[] = {
-        {0, 137, 137, 138, 50, 39, 20, 20, 0, 30, 24, 18, 80, 50, 32, 30, &GOLGOTH},           // red gunship
-        {1, 135, 135, 136, 50, 39, 20, 20, 1, 30, 24, 18, 80, 50, 32, 30, &GOLGOTH},           // blue gunship
-        {2, 108, 108, 109, 32, 32, 3, 1, 2, 5, 14, 14, 80, 50, 32, 30, &GOLGOTH},              // drone
-        {11, 139, 139, 140, 82, 21, 20, 30, 2, 65, 39, 8, 80, 50, 32, 30, &GOLGOTH},           // bar
-        {12, 142, 141, 143, 67, 66, 150, 500, 2, 130, 30, 30, 81, 50, 64, 60, &GOLGOTH},       // mid-boss
-        {13, 144, 144, 144, 30, 29, 1, 1, 2, 5, 14, 14, 80, 50, 32, 30, &GOLGOTH},             // mine, down
-        {50, 145, 145, 145, 30, 29, 1, 1, 2, 5, 14, 14, 80, 50, 32, 30, &GOLGOTH},             // mine, up
-        {55, 146, 146, 146, 30, 29, 1, 1, 2, 5, 14, 14, 80, 50, 32, 30, &GOLGOTH},             // mine, left
-        {60, 147, 147, 147, 30, 29, 1, 1, 2, 5, 14, 14, 80, 50, 32, 30, &GOLGOTH},             // mine, right
-        {64, 159, 159, 159, 394, 194, 500, 200, 2, 500, 20, 5, 82, 50, 96, 90, &BOSS4},        // decoy
-        {65, 159, 160, 161, 394, 194, 250, 200, 2, 500, 12, 5, 83, 75, 192, 180, &MALIN},      // boss
+        {0,  IMG_ENNEMI12_ROUGE,  IMG_ENNEMI12_ROUGE,  IMG_ENNEMI12_ROUGE_FLASH, 50,  39,  20,  20,  0, 30,  24, 18, IMG_EXPLOSIONS1, 50, 32,  30,  &GOLGOTH},  // red gunship
+        {1,  IMG_ENNEMI12_BLEU,   IMG_ENNEMI12_BLEU,   IMG_ENNEMI12_BLEU_FLASH,  50,  39,  20,  20,  1, 30,  24, 18, IMG_EXPLOSIONS1, 50, 32,  30,  &GOLGOTH},  // blue gunship
+        {2,  IMG_ENNEMI3,         IMG_ENNEMI3,         IMG_ENNEMI3_FLASH,        32,  32,  3,   1,   2, 5,   14, 14, IMG_EXPLOSIONS1, 50, 32,  30,  &GOLGOTH},  // drone
+        {11, IMG_ENNEMI13,        IMG_ENNEMI13,        IMG_ENNEMI13_FLASH,       82,  21,  20,  30,  2, 65,  39, 8,  IMG_EXPLOSIONS1, 50, 32,  30,  &GOLGOTH},  // bar
+        {12, IMG_ENNEMI14_ROUGE,  IMG_ENNEMI14_BLEU,   IMG_ENNEMI14_FLASH,       67,  66,  150, 500, 2, 130, 30, 30, IMG_EXPLOSIONS2, 50, 64,  60,  &GOLGOTH},  // mid-boss
+        {13, IMG_ENNEMI15,        IMG_ENNEMI15,        IMG_ENNEMI15,             30,  29,  1,   1,   2, 5,   14, 14, IMG_EXPLOSIONS1, 50, 32,  30,  &GOLGOTH},  // mine, down
+        {50, IMG_ENNEMI15_HAUT,   IMG_ENNEMI15_HAUT,   IMG_ENNEMI15_HAUT,        30,  29,  1,   1,   2, 5,   14, 14, IMG_EXPLOSIONS1, 50, 32,  30,  &GOLGOTH},  // mine, up
+        {55, IMG_ENNEMI15_GAUCHE, IMG_ENNEMI15_GAUCHE, IMG_ENNEMI15_GAUCHE,      30,  29,  1,   1,   2, 5,   14, 14, IMG_EXPLOSIONS1, 50, 32,  30,  &GOLGOTH},  // mine, left
+        {60, IMG_ENNEMI15_DROITE, IMG_ENNEMI15_DROITE, IMG_ENNEMI15_DROITE,      30,  29,  1,   1,   2, 5,   14, 14, IMG_EXPLOSIONS1, 50, 32,  30,  &GOLGOTH},  // mine, right
+        {64, IMG_ENNEMI9A,        IMG_ENNEMI9A,        IMG_ENNEMI9A,             394, 194, 500, 200, 2, 500, 20, 5,  IMG_EXPLOSIONS3, 50, 96,  90,  &BOSS4},    // decoy
+        {65, IMG_ENNEMI9A,        IMG_ENNEMI9B,        IMG_ENNEMI9_FLASH,        394, 194, 250, 200, 2, 500, 12, 5,  IMG_EXPLOSIONS4, 75, 192, 180, &MALIN},    // boss
     };
     for (const auto& c : corps) {
         const ennemi* e = cast[c.numero];
         SCOPED_TRACE("#" + std::to_string(c.numero));
         attend_corps(r, e,
                      {c.image, c.image2, c.image_touche, c.l, c.h, c.vie, c.capacite, c.polarite, c.points, c.rayon_x,
-                      c.rayon_y, c.explosion, c.duree_phase, c.largeur_explosion, c.hauteur_explosion, 207, c.nom});
+                      c.rayon_y, c.explosion, c.duree_phase, c.largeur_explosion, c.hauteur_explosion, SND_EXPLOSION2, c.nom});
         EXPECT_EQ(e->seuil_anim, 10);
         EXPECT_EQ(e->periode_anim, 20);
     }
@@ -125,20 +122,20 @@ TEST_F(DistributionNiveau3, GunshipsFireTenPairsThenLeaveSideways)
         avance(e, 68 + 4);
         attend_position(e, 298, 136, "at its firing point");
         EXPECT_EQ(e->corps->nb_tirs, 0);
-        for (int salve = 0; salve < 10; salve++) {
-            EXPECT_EQ(e->etapes[e->etape_courante]->son, son(r, SON_SALVE));
+        for (int volee = 0; volee < 10; volee++) {
+            EXPECT_EQ(e->etapes[e->etape_courante]->son, son(r, SND_SHOT4));
             avance(e, 1);
-            ASSERT_EQ(e->corps->nb_tirs, 2 * salve + 2);
+            ASSERT_EQ(e->corps->nb_tirs, 2 * volee + 2);
             for (int k = 0; k < 2; k++) {
-                const tir* t = e->corps->tirs[2 * salve + k];
+                const tir* t = e->corps->tirs[2 * volee + k];
                 EXPECT_EQ(t->rect.x, k == 0 ? 300 : 338);
                 EXPECT_EQ(t->rect.y, 165);
                 EXPECT_EQ(t->rect.w, 8);
                 EXPECT_EQ(t->dx, 0);
                 EXPECT_EQ(t->dy, 4);
                 EXPECT_EQ(t->genre, c.couleur);
-                EXPECT_EQ(t->image1, image(r, c.couleur == 0 ? 85 : 84));
-                EXPECT_EQ(t->image2, image(r, c.couleur == 0 ? 100 : 99));
+                EXPECT_EQ(t->image1, image(r, c.couleur == 0 ? IMG_TIR0_ROUGE_ENNEMI : IMG_TIR0_BLEU_ENNEMI));
+                EXPECT_EQ(t->image2, image(r, c.couleur == 0 ? IMG_TIR0A_ROUGE_ENNEMI : IMG_TIR0A_BLEU_ENNEMI));
             }
             avance(e, 6);
         }
@@ -188,23 +185,23 @@ TEST_F(DistributionNiveau3, BarsFireEightRoundsOfCrossesFromTheirMiddle)
         SCOPED_TRACE("#" + std::to_string(c.numero));
         avance(e, 40 + 4);
         attend_position(e, c.x, 220, "at its stop");
-        for (int salve = 0; salve < 32; salve++) {
+        for (int volee = 0; volee < 32; volee++) {
             const etape* s = e->etapes[e->etape_courante];
             EXPECT_EQ(s->duree, 12);
-            EXPECT_EQ(s->son, son(r, SON_SALVE));
+            EXPECT_EQ(s->son, son(r, SND_SHOT4));
             const std::vector<const tir*> v = modeles(s);
             ASSERT_EQ(v.size(), 4u);
             for (int k = 0; k < 4; k++) {
                 EXPECT_EQ(v[k]->rect.x, c.tir_x);
                 EXPECT_EQ(v[k]->rect.y, 227);
-                EXPECT_EQ(v[k]->dx, vitesses[salve % 4][k][0]) << "volley " << salve;
-                EXPECT_EQ(v[k]->dy, vitesses[salve % 4][k][1]) << "volley " << salve;
+                EXPECT_EQ(v[k]->dx, vitesses[volee % 4][k][0]) << "volley " << volee;
+                EXPECT_EQ(v[k]->dy, vitesses[volee % 4][k][1]) << "volley " << volee;
                 EXPECT_EQ(v[k]->genre, c.couleur);
             }
             // The 30 slots are enough: every volley flies whole.
             const int avant = e->corps->nb_tirs;
             execute_etape(e);
-            EXPECT_EQ(e->corps->nb_tirs, avant + 4) << "volley " << salve;
+            EXPECT_EQ(e->corps->nb_tirs, avant + 4) << "volley " << volee;
             deplace_tirs(e->corps);
             avance(e, 11, true);
         }
@@ -257,7 +254,7 @@ TEST_F(DistributionNiveau3, MidBossSweepsForFiveHundredFortyFramesThenLeavesLeft
         EXPECT_EQ(t->genre, couleur) << "shot " << k;
         EXPECT_EQ(t->dx, balayage[k % 45].first) << "shot " << k;
         EXPECT_EQ(t->dy, balayage[k % 45].second) << "shot " << k;
-        EXPECT_EQ(t->image1, image(r, couleur == 0 ? 87 : 86));
+        EXPECT_EQ(t->image1, image(r, couleur == 0 ? IMG_TIR1_ROUGE_ENNEMI : IMG_TIR1_BLEU_ENNEMI));
     }
 
     avance(e, 1);
@@ -324,18 +321,18 @@ TEST_F(DistributionNiveau3, BossFiresFromThreePlacesAndComesBack)
     // The first volleys of a phase: F1 red (even dx), F2 blue (odd), F3 blue, F4 red; F5 slow.
     const struct {
         int pas, couleur, nb, dy;
-    } salves[] = {{0, 0, 9, 5}, {1, 1, 8, 5}, {2, 1, 9, 5}, {3, 0, 8, 5}, {25, 0, 7, 1}, {26, 1, 7, 2}};
-    for (const auto& s : salves) {
+    } volees[] = {{0, 0, 9, 5}, {1, 1, 8, 5}, {2, 1, 9, 5}, {3, 0, 8, 5}, {25, 0, 7, 1}, {26, 1, 7, 2}};
+    for (const auto& s : volees) {
         const std::vector<const tir*> v = modeles(b->etapes[s.pas]);
         ASSERT_EQ(static_cast<int>(v.size()), s.nb) << "step " << s.pas;
         for (const tir* t : v) {
             EXPECT_EQ(t->genre, s.couleur);
             EXPECT_EQ(t->dy, s.dy);
             EXPECT_EQ(t->rect.w, 8);
-            EXPECT_EQ(t->image1, image(r, s.couleur == 0 ? 87 : 86));
-            EXPECT_EQ(t->image2, image(r, s.couleur == 0 ? 102 : 101));
+            EXPECT_EQ(t->image1, image(r, s.couleur == 0 ? IMG_TIR1_ROUGE_ENNEMI : IMG_TIR1_BLEU_ENNEMI));
+            EXPECT_EQ(t->image2, image(r, s.couleur == 0 ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI));
         }
-        EXPECT_EQ(b->etapes[s.pas]->son, son(r, SON_SALVE_BOSS));
+        EXPECT_EQ(b->etapes[s.pas]->son, son(r, SND_SHOT3));
     }
     EXPECT_EQ(modeles(b->etapes[0])[4]->dx, 8);
     EXPECT_EQ(modeles(b->etapes[1])[7]->dx, -7);

@@ -18,9 +18,6 @@
 
 namespace {
 
-constexpr int SON_FEU = 202;
-constexpr int SON_FEU_GARDIEN = 201;
-
 // The schedule as written for the stage: row i of a wave appears at t0 - ecart * i.
 struct vague_attendue {
     int numero, rangs, t0, ecart, par_rang;
@@ -111,17 +108,17 @@ TEST_F(DistributionNiveau4, BodiesComeFromTheirKind)
         const etiquette* nom;
         int mode, seuil, periode;
     } corps[] = {
-        {indice(0, 0, 0), 157, 158, 157, 14, 14, 4, 1, 1, 1, 6, 6, 80, 50, 32, 207, &GOLGOTH, 0, 10, 20},
-        {indice(ligne(18), 0, 0), 155, 156, 155, 14, 14, 2, 1, 2, 1, 6, 6, 80, 50, 32, 207, &GOLGOTH, 0, 10, 20},
-        {indice(ligne(5), 0, 0), 151, 152, 151, 30, 30, 400, 1, 1, 5, 13, 13, 80, 50, 32, 207, &GOLGOTH, 0, 10, 20},
-        {debut_vague(ligne(3)), 148, 149, 150, 170, 60, 30, 100, 0, 30, 80, 15, 81, 50, 64, 207, &MALIN, 0, 10, 20},
-        {debut_vague(ligne(4)), 148, 149, 150, 170, 60, 30, 100, 1, 30, 80, 15, 81, 50, 64, 207, &MALIN, 0, 10, 20},
-        {debut_vague(ligne(6)), 153, 153, 154, 26, 28, 20, 100, 0, 15, 13, 14, 80, 50, 32, 207, &BOSS4, 0, 10, 20},
-        {debut_vague(ligne(6)) + 1, 153, 153, 154, 26, 28, 20, 100, 1, 15, 13, 14, 80, 50, 32, 207, &BOSS4, 0, 10, 20},
-        {debut_vague(ligne(7)), 120, 120, 122, 110, 47, 240, 60, 2, 100, 55, 10, 82, 100, 96, 207, &GOLGOTH, 1, 10, 20},
-        {debut_vague(ligne(12)), 129, 128, 131, 98, 137, 120, 200, 2, 100, 28, 30, 82, 100, 96, 208, &GOLGOTH, 1, 10, 20},
-        {2778, 132, 133, 134, 314, 344, 500, 200, 2, 1000, 81, 30, 82, 50, 96, 207, &BOSS4, 0, 4, 8},
-        {2779, 132, 133, 134, 314, 344, 1000, 200, 2, 500, 81, 30, 83, 100, 192, 207, &MALIN, 1, 4, 8},
+        {indice(0, 0, 0),           IMG_PAPILLON2A,     IMG_PAPILLON2B,    IMG_PAPILLON2A,     14,  14,  4,    1,   1, 1,    6,  6,  IMG_EXPLOSIONS1, 50,  32,  SND_EXPLOSION2, &GOLGOTH, 0, 10, 20},
+        {indice(ligne(18), 0, 0),   IMG_PAPILLON1A,     IMG_PAPILLON1B,    IMG_PAPILLON1A,     14,  14,  2,    1,   2, 1,    6,  6,  IMG_EXPLOSIONS1, 50,  32,  SND_EXPLOSION2, &GOLGOTH, 0, 10, 20},
+        {indice(ligne(5), 0, 0),    IMG_ENNEMI18A,      IMG_ENNEMI18B,     IMG_ENNEMI18A,      30,  30,  400,  1,   1, 5,    13, 13, IMG_EXPLOSIONS1, 50,  32,  SND_EXPLOSION2, &GOLGOTH, 0, 10, 20},
+        {debut_vague(ligne(3)),     IMG_ENNEMI17A,      IMG_ENNEMI17B,     IMG_ENNEMI17_FLASH, 170, 60,  30,   100, 0, 30,   80, 15, IMG_EXPLOSIONS2, 50,  64,  SND_EXPLOSION2, &MALIN,   0, 10, 20},
+        {debut_vague(ligne(4)),     IMG_ENNEMI17A,      IMG_ENNEMI17B,     IMG_ENNEMI17_FLASH, 170, 60,  30,   100, 1, 30,   80, 15, IMG_EXPLOSIONS2, 50,  64,  SND_EXPLOSION2, &MALIN,   0, 10, 20},
+        {debut_vague(ligne(6)),     IMG_ENNEMI19,       IMG_ENNEMI19,      IMG_ENNEMI19_FLASH, 26,  28,  20,   100, 0, 15,   13, 14, IMG_EXPLOSIONS1, 50,  32,  SND_EXPLOSION2, &BOSS4,   0, 10, 20},
+        {debut_vague(ligne(6)) + 1, IMG_ENNEMI19,       IMG_ENNEMI19,      IMG_ENNEMI19_FLASH, 26,  28,  20,   100, 1, 15,   13, 14, IMG_EXPLOSIONS1, 50,  32,  SND_EXPLOSION2, &BOSS4,   0, 10, 20},
+        {debut_vague(ligne(7)),     IMG_BOSS1,          IMG_BOSS1,         IMG_BOSS1_FLASH,    110, 47,  240,  60,  2, 100,  55, 10, IMG_EXPLOSIONS3, 100, 96,  SND_EXPLOSION2, &GOLGOTH, 1, 10, 20},
+        {debut_vague(ligne(12)),    IMG_ENNEMI10_ROUGE, IMG_ENNEMI10_BLEU, IMG_ENNEMI10_FLASH, 98,  137, 120,  200, 2, 100,  28, 30, IMG_EXPLOSIONS3, 100, 96,  SND_EXPLOSION3, &GOLGOTH, 1, 10, 20},
+        {2778,                      IMG_ENNEMI11,       IMG_ENNEMI11A,     IMG_ENNEMI11_FLASH, 314, 344, 500,  200, 2, 1000, 81, 30, IMG_EXPLOSIONS3, 50,  96,  SND_EXPLOSION2, &BOSS4,   0, 4,  8},
+        {2779,                      IMG_ENNEMI11,       IMG_ENNEMI11A,     IMG_ENNEMI11_FLASH, 314, 344, 1000, 200, 2, 500,  81, 30, IMG_EXPLOSIONS4, 100, 192, SND_EXPLOSION2, &MALIN,   1, 4,  8},
     };
     for (const auto& c : corps) {
         const ennemi* e = cast[c.numero];
@@ -243,8 +240,8 @@ TEST_F(DistributionNiveau4, GunshipsFireTwentyPairsFromTheirStop)
         attend_position(e, 235, 120, "at the stop");
         EXPECT_EQ(e->corps->nb_tirs, 0);
         for (int i = 0; i < 20; i++) {
-            attend_volee(e->etapes[e->etape_courante], c.couleur, c.couleur == 0 ? 102 : 101, 16, canons, 2, vitesses,
-                         6, SON_FEU);
+            attend_volee(e->etapes[e->etape_courante], c.couleur, c.couleur == 0 ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI, 16, canons, 2, vitesses,
+                         6, SND_SHOT4);
             const int avant = e->corps->nb_tirs;
             execute_etape(e);  // counted before the shots move, as nothing leaves the slots until then
             EXPECT_EQ(e->corps->nb_tirs, avant + 6) << "volley " << i << ": every shot finds a slot";
@@ -276,8 +273,8 @@ TEST_F(DistributionNiveau4, TurretsFireRingsFromTheirCentre)
             attend_position(e, t.arret, 226, "at the stop");
             const int centre[1][2] = {{t.arret + 13 - 4, 240 - 4}};
             for (int i = 0; i < 40; i++) {
-                attend_volee(e->etapes[e->etape_courante], couleur, couleur == 0 ? 85 : 84, 8, centre, 1, vitesses, 8,
-                             SON_FEU);
+                attend_volee(e->etapes[e->etape_courante], couleur, couleur == 0 ? IMG_TIR0_ROUGE_ENNEMI : IMG_TIR0_BLEU_ENNEMI, 8, centre, 1, vitesses, 8,
+                             SND_SHOT4);
                 avance(e, 10, true);
             }
             avance(e, 1);
@@ -286,7 +283,7 @@ TEST_F(DistributionNiveau4, TurretsFireRingsFromTheirCentre)
 }
 
 // The first mid-boss sprays red then blue, fourteen times, from under its middle; the
-// second fires 23 rounds of four fans from its two guns. Both leave to the right.
+// second fires 23 rounds of four rakes from its two guns. Both leave to the right.
 TEST_F(DistributionNiveau4, MidBossesFireTheirVolleysFromTheirStops)
 {
     const int buse[1][2] = {{311, 135}};
@@ -296,9 +293,9 @@ TEST_F(DistributionNiveau4, MidBossesFireTheirVolleysFromTheirStops)
     attend_position(premier, 264, 120, "first mid-boss stopped");
     for (int i = 0; i < 28; i++) {
         const bool rouge = i % 2 == 0;
-        attend_volee(premier->etapes[premier->etape_courante], rouge ? 0 : 1, rouge ? 88 : 101, 16, buse, 1, jet, 8,
-                     SON_FEU_GARDIEN);
-        EXPECT_EQ(premier->etapes[premier->etape_courante]->tirs[0]->image2, image(r, rouge ? 102 : 86));
+        attend_volee(premier->etapes[premier->etape_courante], rouge ? 0 : 1, rouge ? IMG_TIR1_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI, 16, buse, 1, jet, 8,
+                     SND_SHOT3);
+        EXPECT_EQ(premier->etapes[premier->etape_courante]->tirs[0]->image2, image(r, rouge ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1_BLEU_ENNEMI));
         avance(premier, 30, true);
     }
     avance(premier, 1);
@@ -306,16 +303,16 @@ TEST_F(DistributionNiveau4, MidBossesFireTheirVolleysFromTheirStops)
 
     const int gauche[1][2] = {{306, 100}};
     const int droite[1][2] = {{333, 100}};
-    const int eventail_gauche[8][2] = {{3, 4}, {2, 4}, {1, 4}, {0, 4}, {-1, 4}, {-2, 4}, {-3, 4}, {-4, 4}};
-    const int eventail_droit[8][2] = {{-3, 4}, {-2, 4}, {-1, 4}, {0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}};
+    const int rateau_gauche[8][2] = {{3, 4}, {2, 4}, {1, 4}, {0, 4}, {-1, 4}, {-2, 4}, {-3, 4}, {-4, 4}};
+    const int rateau_droit[8][2] = {{-3, 4}, {-2, 4}, {-1, 4}, {0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}};
     ennemi* second = cast[debut_vague(ligne(12))];
     avance(second, 44 + 10);
     attend_position(second, 283, 60, "second mid-boss stopped");
     for (int i = 0; i < 23 * 4; i++) {
         const bool a_gauche = i % 2 == 0;
         const int couleur = i % 4 == 0 || i % 4 == 3 ? 0 : 1;
-        attend_volee(second->etapes[second->etape_courante], couleur, couleur == 0 ? 85 : 84, 8,
-                     a_gauche ? gauche : droite, 1, a_gauche ? eventail_gauche : eventail_droit, 8, SON_FEU);
+        attend_volee(second->etapes[second->etape_courante], couleur, couleur == 0 ? IMG_TIR0_ROUGE_ENNEMI : IMG_TIR0_BLEU_ENNEMI, 8,
+                     a_gauche ? gauche : droite, 1, a_gauche ? rateau_gauche : rateau_droit, 8, SND_SHOT4);
         avance(second, 10, true);
     }
     avance(second, 1);
@@ -359,10 +356,10 @@ TEST_F(DistributionNiveau4, DecoyAndBoss)
             EXPECT_EQ(s->dx, 0);
             EXPECT_EQ(s->dy, 0);
             if (v == 0)
-                attend_volee(s, couleur, couleur == 0 ? 102 : 101, 16, etoile, 1, vitesses_etoile, 8, SON_FEU);
+                attend_volee(s, couleur, couleur == 0 ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI, 16, etoile, 1, vitesses_etoile, 8, SND_SHOT4);
             else
-                attend_volee(s, couleur, couleur == 0 ? 102 : 101, 16, rateaux[v - 1], 1,
-                             v % 2 == 1 ? vitesses_gauche : vitesses_droite, 8, SON_FEU);
+                attend_volee(s, couleur, couleur == 0 ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI, 16, rateaux[v - 1], 1,
+                             v % 2 == 1 ? vitesses_gauche : vitesses_droite, 8, SND_SHOT4);
         }
     }
     // 180 steps of 10 frames and 180 of 8: 3240 frames, then step 0 fires again.
@@ -382,16 +379,16 @@ TEST_F(DistributionNiveau4, TheDecoyCanBeDestroyedForAThousandPoints)
     avance(leurre, 88);
     leurre->apparition = 0;
     vaisseau* joueur = cree_joueur(r, 1);
-    scene* s = cree_scene(joueur, 9000, horloge_ms(), image(r, 28), image(r, 27), image(r, 25), image(r, 26),
-                          "./Images/font01.png");
+    scene* s = cree_scene(joueur, 9000, horloge_ms(), image(r, IMG_BARRE), image(r, IMG_1P), image(r, IMG_VIE),
+                          image(r, IMG_VIE2), "./Images/font01.png");
     ajoute_ennemi_scene(s, leurre);
     const SDL_Rect& c = leurre->corps->rect;
     int images = 0;
     while (leurre->corps->phase_explosion == 0 && images < 100) {
         const tir plomb = {{static_cast<Sint16>(c.x + c.w / 2 - 4), static_cast<Sint16>(c.y + c.h / 2 - 4), 8, 8},
-                           image(r, 85), image(r, 85), 0, 0, 0, GENRE_LOURD, 0, 0};
+                           image(r, IMG_TIR0_ROUGE_ENNEMI), image(r, IMG_TIR0_ROUGE_ENNEMI), 0, 0, 0, GENRE_LOURD, 0, 0};
         ajoute_tir(joueur, &plomb);
-        anime_scene(s, image(r, 46), cree_rect(0, 0, 640, 480), ecran_test());
+        anime_scene(s, image(r, IMG_CONTOUR4), cree_rect(0, 0, 640, 480), ecran_test());
         images++;
     }
     EXPECT_EQ(images, 50) << "500 hit points, 10 per heavy pellet";

@@ -13,8 +13,6 @@
 namespace {
 
 constexpr int NB = 2728;
-constexpr int SON_TIR = 202;
-constexpr int SON_TIR_LOURD = 201;
 
 class DistributionNiveau5 : public essai_distribution<distribution_niveau5> {
 protected:
@@ -144,7 +142,10 @@ void verifie_croisements(ennemi** ligne, const ressources* r, std::vector<int>* 
 {
     const struct {
         int image, x, y, dx, dy;  // AUCUN-like -1: drawn
-    } bords[4] = {{176, -1, 0, 0, 3}, {175, -1, 480, 0, -3}, {177, 90, -1, 3, 0}, {178, 502, -1, -3, 0}};
+    } bords[4] = {{IMG_DELTA_ARAIGNEE_RH, -1, 0, 0, 3},
+                  {IMG_DELTA_ARAIGNEE_RB, -1, 480, 0, -3},
+                  {IMG_DELTA_ARAIGNEE_RG, 90, -1, 3, 0},
+                  {IMG_DELTA_ARAIGNEE_RD, 502, -1, -3, 0}};
     for (int k = 0; k < 16; k++) {
         const auto& b = bords[k / 4];
         const int moitie = k % 4 / 2;
@@ -241,7 +242,7 @@ TEST_F(DistributionNiveau5, TheWingFiresRedThenBlueCrossesAndRain)
             const int c = p / 12 % 2;
             const bool croix = p % 2 == 0;
             EXPECT_EQ(s->duree, 10);
-            EXPECT_EQ(s->son, son(r, SON_TIR));
+            EXPECT_EQ(s->son, son(r, SND_SHOT4));
             const int v = croix ? a.s : a.d;
             const int y = croix ? 65 : 160;
             const std::vector<std::vector<int>> attendus =
@@ -252,8 +253,8 @@ TEST_F(DistributionNiveau5, TheWingFiresRedThenBlueCrossesAndRain)
                                                       {228, y, 3, v, c}, {393, y, 0, v, c}, {393, y, -1, v, c},
                                                       {393, y, -2, v, c}, {393, y, -3, v, c}};
             ASSERT_EQ(modeles(s), attendus) << "step " << p;
-            EXPECT_EQ(s->tirs[0]->image1, image(r, c == 0 ? 102 : 101));
-            EXPECT_EQ(s->tirs[0]->image2, image(r, c == 0 ? 88 : 86));
+            EXPECT_EQ(s->tirs[0]->image1, image(r, c == 0 ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI));
+            EXPECT_EQ(s->tirs[0]->image2, image(r, c == 0 ? IMG_TIR1_ROUGE2_ENNEMI : IMG_TIR1_BLEU_ENNEMI));
             const int avant = e->corps->nb_tirs;
             execute_etape(e);
             EXPECT_EQ(e->corps->nb_tirs, avant + 8) << "every shot finds a slot";
@@ -282,15 +283,15 @@ TEST_F(DistributionNiveau5, HeavyGunshipsFireEightWholeFansOfFifteen)
         for (int f = 0; f < 8; f++) {
             const etape* s = e->etapes[e->etape_courante];
             EXPECT_EQ(s->duree, 40);
-            EXPECT_EQ(s->son, son(r, SON_TIR_LOURD));
+            EXPECT_EQ(s->son, son(r, SND_SHOT3));
             const std::vector<std::vector<int>> m = modeles(s);
             ASSERT_EQ(m.size(), 15u);
             for (size_t j = 0; j < m.size(); j++) {
                 const int dx = j == 0 ? 0 : (j % 2 == 1 ? int(j + 1) / 2 : -int(j / 2));
                 EXPECT_EQ(m[j], (std::vector<int>{c.tir_x, 17, dx, 6, c.couleur})) << j;
             }
-            EXPECT_EQ(s->tirs[0]->image1, image(r, c.couleur == 0 ? 87 : 86));
-            EXPECT_EQ(s->tirs[0]->image2, image(r, c.couleur == 0 ? 102 : 101));
+            EXPECT_EQ(s->tirs[0]->image1, image(r, c.couleur == 0 ? IMG_TIR1_ROUGE_ENNEMI : IMG_TIR1_BLEU_ENNEMI));
+            EXPECT_EQ(s->tirs[0]->image2, image(r, c.couleur == 0 ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI));
             const int avant = e->corps->nb_tirs;
             avance(e, 1);
             EXPECT_EQ(e->corps->nb_tirs, avant + 15) << "fan " << f << ": the 30 slots hold it whole";
@@ -316,10 +317,10 @@ TEST_F(DistributionNiveau5, GunshipsFireTwentyVolleysOfPairs)
         avance(e, c.approche + 4);
         attend_position(e, 235, 120, "at the stop");
         EXPECT_EQ(e->corps->nb_tirs, 0);
-        for (int salve = 0; salve < 20; salve++) {
+        for (int volee = 0; volee < 20; volee++) {
             const etape* s = e->etapes[e->etape_courante];
             EXPECT_EQ(s->duree, 10);
-            EXPECT_EQ(s->son, son(r, SON_TIR));
+            EXPECT_EQ(s->son, son(r, SND_SHOT4));
             const int k = c.couleur;
             EXPECT_EQ(modeles(s), (std::vector<std::vector<int>>{
                                       {299, 158, 0, 4, k}, {333, 158, 0, 4, k}, {299, 158, 4, 4, k},
@@ -354,12 +355,13 @@ TEST(FondNiveau5, PhasesFollowTheStageClock)
 {
     const parametres_niveau p = parametres_niveau5();
     ASSERT_NE(p.fond_courant, nullptr);
-    EXPECT_EQ(p.fond_jeu, 59);
-    EXPECT_EQ(p.fond_fin, 61);
+    EXPECT_EQ(p.fond_jeu, IMG_USINE);
+    EXPECT_EQ(p.fond_fin, IMG_USINE_VIEUX);
     const struct {
         Uint32 temps;
         int image, pas;
-    } phases[] = {{0, 59, 2}, {39999, 59, 2}, {40000, 60, 3}, {119999, 60, 3}, {120000, 60, 4}, {400000, 60, 4}};
+    } phases[] = {{0, IMG_USINE, 2},       {39999, IMG_USINE, 2},   {40000, IMG_USINE2, 3},
+                  {119999, IMG_USINE2, 3}, {120000, IMG_USINE2, 4}, {400000, IMG_USINE2, 4}};
     for (const auto& f : phases)
         for (int musique : {0, 1}) {
             const moment_niveau m = {f.temps, musique};

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int NB_CHATS_VAGUE = 480;
-constexpr int SON_SALVE = 202;
 
 struct place {
     int x, y;
@@ -67,9 +66,9 @@ TEST_F(DistributionNiveauFinal, BodiesComeFromTheirKind)
         int explosion, largeur_explosion, hauteur_explosion, seuil, periode;
         const etiquette* nom;
     } corps[] = {
-        {0, 184, 185, 184, 40, 40, 1, 1, 1, 1, 15, 80, 32, 30, 10, 20, &GOLGOTH},       // cat, wave 1
-        {480, 184, 185, 184, 40, 40, 1, 1, 1, 1, 19, 80, 32, 30, 10, 20, &GOLGOTH},     // cat, wave 2
-        {960, 186, 187, 188, 97, 138, 800, 400, 2, 200, 0, 83, 192, 180, 4, 8, &MALIN},  // boss
+        {0,   IMG_CHAT1,   IMG_CHAT2,   IMG_CHAT1,        40, 40,  1,   1,   1, 1,   15, IMG_EXPLOSIONS1, 32,  30,  10, 20, &GOLGOTH},  // cat, wave 1
+        {480, IMG_CHAT1,   IMG_CHAT2,   IMG_CHAT1,        40, 40,  1,   1,   1, 1,   19, IMG_EXPLOSIONS1, 32,  30,  10, 20, &GOLGOTH},  // cat, wave 2
+        {960, IMG_MORVIK1, IMG_MORVIK2, IMG_MORVIK_FLASH, 97, 138, 800, 400, 2, 200, 0,  IMG_EXPLOSIONS4, 192, 180, 4,  8,  &MALIN},    // boss
     };
     for (const auto& c : corps) {
         const ennemi* e = cast[c.numero];
@@ -77,7 +76,7 @@ TEST_F(DistributionNiveauFinal, BodiesComeFromTheirKind)
         attend_corps(r, e,
                      {c.image, c.image2, c.image_touche, c.l, c.h, c.vie, c.capacite, c.polarite, c.points,
                       c.rayon != 0 ? c.rayon : 44, c.rayon != 0 ? c.rayon : 60, c.explosion, 50, c.largeur_explosion,
-                      c.hauteur_explosion, 207, c.nom});
+                      c.hauteur_explosion, SND_EXPLOSION2, c.nom});
         EXPECT_EQ(e->seuil_anim, c.seuil);
         EXPECT_EQ(e->periode_anim, c.periode);
         EXPECT_EQ(e->mode_script, SCRIPT_UNE_FOIS);
@@ -193,7 +192,7 @@ TEST_F(DistributionNiveauFinal, BossRunsItsScriptOnceAndLeaves)
     auto attend_salve = [&](int i, int x, int y, int couleur, std::vector<std::pair<int, int>> vitesses) {
         const etape* s = b->etapes[i];
         SCOPED_TRACE("step " + std::to_string(i));
-        EXPECT_EQ(s->son, son(r, SON_SALVE));
+        EXPECT_EQ(s->son, son(r, SND_SHOT4));
         std::vector<std::pair<int, int>> vues;
         for (int k = 0; k < NB_TIRS_ETAPE && s->tirs[k] != NULL; k++) {
             const tir* t = s->tirs[k];
@@ -202,8 +201,8 @@ TEST_F(DistributionNiveauFinal, BossRunsItsScriptOnceAndLeaves)
             EXPECT_EQ(t->rect.w, 16);
             EXPECT_EQ(t->rect.h, 16);
             EXPECT_EQ(t->genre, couleur);
-            EXPECT_EQ(t->image1, image(r, couleur == 0 ? 102 : 101));
-            EXPECT_EQ(t->image2, image(r, couleur == 0 ? 88 : 86));
+            EXPECT_EQ(t->image1, image(r, couleur == 0 ? IMG_TIR1A_ROUGE2_ENNEMI : IMG_TIR1A_BLEU_ENNEMI));
+            EXPECT_EQ(t->image2, image(r, couleur == 0 ? IMG_TIR1_ROUGE2_ENNEMI : IMG_TIR1_BLEU_ENNEMI));
             vues.push_back({t->dx, t->dy});
         }
         std::sort(vues.begin(), vues.end());

@@ -27,15 +27,19 @@ constexpr long ATTENTES_MAX = 400000;  // about 87 virtual minutes: a game that 
 
 enum ecran_affiche { EN_JEU, INTRO, TITRE, AUTRE_ECRAN };
 
-ecran_affiche affiche = EN_JEU;
-int passes = 0;
-int titres = 0;
-long attentes = 0;
-std::string journal;
-const scene* scene_suivie = NULL;
-int niveau_joue = -1;
-bilan resultats[NB_NIVEAUX];
-int fin_score = -1;
+// What the game went through, from the clock's hook and the screens; reset by the test.
+struct partie_vue {
+    ecran_affiche affiche = EN_JEU;
+    int passes = 0;
+    int titres = 0;
+    long attentes = 0;
+    std::string journal;
+    const scene* scene_suivie = NULL;
+    int niveau_joue = -1;
+    bilan resultats[NB_NIVEAUX] = {};
+    int fin_score = -1;
+};
+partie_vue vue;
 
 int boss_du_niveau(int n)
 {
@@ -47,15 +51,15 @@ int boss_du_niveau(int n)
 // the second.
 void crochet()
 {
-    if (++attentes > ATTENTES_MAX) {
+    if (++vue.attentes > ATTENTES_MAX) {
         presse_touche(SDLK_ESCAPE);
         return;
     }
     const scene* s = niveau_scene_en_cours();
-    if (s != scene_suivie) {
-        scene_suivie = s;
+    if (s != vue.scene_suivie) {
+        vue.scene_suivie = s;
         if (s != NULL) {
-            pilote_demarre({boss_du_niveau(niveau_joue), false, NULL});
+            pilote_demarre({boss_du_niveau(vue.niveau_joue), false, NULL});
             horloge_fixe_rappel(crochet);
         }
     }
@@ -63,15 +67,15 @@ void crochet()
         pilote_image();
         return;
     }
-    if (++passes % PASSES_PAR_TOUCHE != 0)
+    if (++vue.passes % PASSES_PAR_TOUCHE != 0)
         return;
-    const int touche = passes / PASSES_PAR_TOUCHE;
-    switch (affiche) {
+    const int touche = vue.passes / PASSES_PAR_TOUCHE;
+    switch (vue.affiche) {
     case INTRO:
         presse_touche(SDLK_RETURN);
         break;
     case TITRE:
-        if (titres > 1)
+        if (vue.titres > 1)
             presse_touche(SDLK_ESCAPE);
         else
             presse_touche(touche <= 5 ? SDLK_DOWN : SDLK_RETURN);  // the cheat, then start
@@ -88,19 +92,19 @@ void crochet()
 template <ecran_affiche E, typename F>
 auto sur_ecran(const char* nom, F ecran_reel)
 {
-    journal += nom;
-    journal += ' ';
-    affiche = E;
-    passes = 0;
+    vue.journal += nom;
+    vue.journal += ' ';
+    vue.affiche = E;
+    vue.passes = 0;
     auto v = ecran_reel();
-    affiche = EN_JEU;
+    vue.affiche = EN_JEU;
     return v;
 }
 
 int intro(SDL_Surface* e, const ressources* r) { return sur_ecran<INTRO>("intro", [&] { return ecran_intro(e, r); }); }
 int titre(SDL_Surface* e, const ressources* r)
 {
-    titres++;
+    vue.titres++;
     return sur_ecran<TITRE>("titre", [&] { return ecran_titre(e, r); });
 }
 int entre(SDL_Surface* e, const ressources* r)
@@ -120,8 +124,8 @@ void perdu(SDL_Surface* e)
 }
 int fin(SDL_Surface* e, int score, const ressources* r)
 {
-    fin_score = score;
-    journal += "fin(" + std::to_string(score) + ") ";
+    vue.fin_score = score;
+    vue.journal += "fin(" + std::to_string(score) + ") ";
     return sur_ecran<AUTRE_ECRAN>("", [&] { return ecran_fin(e, score, r); });
 }
 
@@ -129,10 +133,10 @@ int fin(SDL_Surface* e, int score, const ressources* r)
 template <int N>
 bilan* niveau(SDL_Surface* e, int mode, int score, int periode, const ressources* r)
 {
-    niveau_joue = N;
+    vue.niveau_joue = N;
     bilan* b = niveaux_du_jeu[N].joue(e, mode, score, periode, r);
-    resultats[N] = *b;
-    journal += "niveau" + std::to_string(N + 1) + "(" + std::to_string(mode) + "," + std::to_string(score) + "->" +
+    vue.resultats[N] = *b;
+    vue.journal += "niveau" + std::to_string(N + 1) + "(" + std::to_string(mode) + "," + std::to_string(score) + "->" +
                std::to_string(b->statut) + ") ";
     return b;
 }
@@ -142,6 +146,7 @@ bilan* niveau(SDL_Surface* e, int mode, int score, int periode, const ressources
 TEST(JeuEntier, FromTheIntroductionThroughEveryStageToTheEndAndBackToTheTitle)
 {
     ASSERT_NE(catalogue(), nullptr);
+    vue = partie_vue{};
     fiche_niveau niveaux[NB_NIVEAUX];
     routine_niveau routines[NB_NIVEAUX] = {niveau<0>, niveau<1>, niveau<2>, niveau<3>, niveau<4>, niveau<5>};
     for (int n = 0; n < NB_NIVEAUX; n++) {
@@ -155,21 +160,21 @@ TEST(JeuEntier, FromTheIntroductionThroughEveryStageToTheEndAndBackToTheTitle)
     joue_partie(ecran_test(), catalogue(), &depart, &d);
     pilote_arrete();
 
-    ASSERT_LE(attentes, ATTENTES_MAX) << "the game did not end: " << journal;
+    ASSERT_LE(vue.attentes, ATTENTES_MAX) << "the game did not end: " << vue.journal;
     std::string attendu = "intro titre ";
     int score = 0;
     for (int n = 0; n < NB_NIVEAUX; n++) {
-        EXPECT_EQ(resultats[n].statut, BILAN_GAGNE) << "stage " << n + 1;
-        EXPECT_GE(resultats[n].score, score) << "the score carried from stage to stage only grows";
+        EXPECT_EQ(vue.resultats[n].statut, BILAN_GAGNE) << "stage " << n + 1;
+        EXPECT_GE(vue.resultats[n].score, score) << "the score carried from stage to stage only grows";
         attendu += "niveau" + std::to_string(n + 1) + "(2," + std::to_string(score) + "->1) ";
         if (n < 4)
             attendu += "entre ";
-        score = resultats[n].score;
+        score = vue.resultats[n].score;
     }
     attendu += "fin(" + std::to_string(score) + ")  titre ";
-    EXPECT_EQ(journal, attendu);
-    EXPECT_EQ(fin_score, resultats[NB_NIVEAUX - 1].score) << "the end-of-game screen shows the final stage's score";
-    EXPECT_GT(fin_score, 0);
+    EXPECT_EQ(vue.journal, attendu);
+    EXPECT_EQ(vue.fin_score, vue.resultats[NB_NIVEAUX - 1].score) << "the end-of-game screen shows the final stage's score";
+    EXPECT_GT(vue.fin_score, 0);
     EXPECT_EQ(blocs_suivis, nullptr) << "every stage released what it built";
     EXPECT_EQ(niveau_scene_en_cours(), nullptr);
 }

@@ -1,5 +1,5 @@
 // Stage 2 played to its end by the autopilot on the virtual clock, in cheat mode: every
-// enemy leaves the pending list at its time (equal times in the same frame), the white copies
+// enemy leaves the pending list at its time (equal times in the same frame), the white decoys
 // give way to the boss without exploding or scoring even when damaged, and the stage ends
 // cleared with its closing sequence, the carried score grown, and everything released.
 #include "partie_suivie.h"
@@ -18,7 +18,7 @@ namespace {
 constexpr int SCORE_APPORTE = 1234;
 constexpr int NB = 203;
 constexpr int BOSS = 202;
-constexpr int COPIES[2] = {200, 201};
+constexpr int LEURRES[2] = {200, 201};
 constexpr int VIE_ENTAMEE = 4000;
 
 // What one run saw, frame by frame.
@@ -31,12 +31,12 @@ struct observations {
     int image_sortie[NB];      // frame in which each was released
     Uint32 temps_sortie[NB];   // stage time at the start of that frame
     Uint32 apparition[NB];     // its own time
-    ennemi* copies[2];
+    ennemi* leurres[2];
     int score_precedent, vivants_precedents;
     // At the boss's release:
     bool boss_vu;
     bool entrees_videes;
-    bool copies_intactes;      // not exploding, still damaged, script not stopped by a kill
+    bool leurres_intacts;      // not exploding, still damaged, script not stopped by a kill
     int score_avant, score_apres;
     int vivants_avant, vivants_apres;
 };
@@ -60,18 +60,18 @@ void observe()
         const ennemi* e = s->ennemis[o.vus];
         o.apparition[o.vus] = e != NULL ? static_cast<Uint32>(e->apparition) : UINT32_MAX;
     }
-    // The copies are wounded as soon as they are out, as a player's shots would.
+    // The decoys are wounded as soon as they are out, as a player's shots would.
     for (int k = 0; k < 2; k++)
-        if (o.copies[k] == NULL && s->nb_sortis > COPIES[k] && s->ennemis[COPIES[k]] != NULL) {
-            o.copies[k] = s->ennemis[COPIES[k]];
-            o.copies[k]->corps->vie = VIE_ENTAMEE;
+        if (o.leurres[k] == NULL && s->nb_sortis > LEURRES[k] && s->ennemis[LEURRES[k]] != NULL) {
+            o.leurres[k] = s->ennemis[LEURRES[k]];
+            o.leurres[k]->corps->vie = VIE_ENTAMEE;
         }
     if (!o.boss_vu && s->nb_sortis > BOSS) {
         o.boss_vu = true;
         o.entrees_videes = s->ennemis[199] == NULL && s->ennemis[200] == NULL && s->ennemis[201] == NULL;
-        o.copies_intactes = true;
-        for (ennemi* c : o.copies)
-            o.copies_intactes = o.copies_intactes && c != NULL && c->corps->phase_explosion == 0 &&
+        o.leurres_intacts = true;
+        for (ennemi* c : o.leurres)
+            o.leurres_intacts = o.leurres_intacts && c != NULL && c->corps->phase_explosion == 0 &&
                                 c->corps->vie <= VIE_ENTAMEE && c->corps->vie > 0;
         o.score_avant = o.score_precedent;
         o.score_apres = s->score;
@@ -119,7 +119,7 @@ TEST_F(PartieNiveau2, AutopilotClearsTheStageInCheatMode)
     // The boss's entry.
     ASSERT_TRUE(o.boss_vu);
     EXPECT_TRUE(o.entrees_videes) << "entries 199, 200 and 201 emptied in the boss's frame";
-    EXPECT_TRUE(o.copies_intactes) << "the copies vanish without exploding";
+    EXPECT_TRUE(o.leurres_intacts) << "the decoys vanish without exploding";
     EXPECT_EQ(o.score_apres, o.score_avant) << "nor scoring";
     EXPECT_EQ(o.vivants_apres, o.vivants_avant + 1) << "the live count only gains the boss";
 

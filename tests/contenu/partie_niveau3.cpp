@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int SLOT_TIR_JOUEUR = 13;
 constexpr int LEURRE = 64;
 constexpr int BOSS = 65;
 
@@ -63,7 +62,7 @@ void tire_sur(const scene* s, const ennemi* e, int genre)
     const SDL_Rect& c = e->corps->rect;
     tir t = {};
     t.rect = cree_rect(c.x + c.w / 2 - 4, c.y + c.h / 2 - 4, 8, 8);
-    t.image1 = t.image2 = image(catalogue(), SLOT_TIR_JOUEUR);
+    t.image1 = t.image2 = image(catalogue(), IMG_VAISSEAU1_TIR1);
     t.genre = genre;
     t.dy = -8;
     ajoute_tir(s->joueur, &t);

@@ -15,22 +15,25 @@
 namespace {
 
 constexpr long MEMOIRE_MAX_KO = 96 * 1024;
-
-int images_cloture = 0;
-bool abandon = false;
-int score_carre = 0;
+constexpr int SCORE_APPORTE = 1234;
 
 struct image_de_fond {
     Uint32 temps;
     fond_du_moment fond;
 };
-std::vector<image_de_fond> fonds;
-fond_du_moment (*fond_du_niveau)(const moment_niveau*) = NULL;
+
+// What the run saw, from the clock's hook after each wait and from the background routine.
+struct vu {
+    int images_cloture;
+    bool abandon;
+    std::vector<image_de_fond> fonds;
+};
+vu v;
 
 fond_du_moment note_fond(const moment_niveau* m)
 {
-    const fond_du_moment f = fond_du_niveau(m);
-    fonds.push_back({m->temps, f});
+    const fond_du_moment f = fond_niveau5(m);
+    v.fonds.push_back({m->temps, f});
     return f;
 }
 
@@ -39,35 +42,42 @@ void observe()
     const scene* s = niveau_scene_en_cours();
     if (s == NULL)
         return;
-    compte_cloture(s, &images_cloture);
-    abandonne_si_trop_long(horloge_ms() - s->debut, &abandon);
+    compte_cloture(s, &v.images_cloture);
+    abandonne_si_trop_long(horloge_ms() - s->debut, &v.abandon);
 }
 
-using PartieNiveau5 = essai_partie;
+class PartieNiveau5 : public essai_partie {
+protected:
+    void SetUp() override
+    {
+        essai_partie::SetUp();
+        v = {};
+    }
+};
 
 TEST_F(PartieNiveau5, AutopilotClearsTheStageInCheatMode)
 {
     parametres_niveau p = parametres_niveau5();
-    fond_du_niveau = p.fond_courant;
+    ASSERT_EQ(p.fond_courant, fond_niveau5);
     p.fond_courant = note_fond;
-    score_carre = 1234;
 
     bilan* b = joue_pilote({p.index_boss, false, observe},
-                           [&] { return joue_niveau(ecran_test(), 2, score_carre, PERIODE_IMAGE, catalogue(), &p); });
+                           [&] { return joue_niveau(ecran_test(), 2, SCORE_APPORTE, PERIODE_IMAGE, catalogue(), &p); });
 
     ASSERT_NE(b, nullptr);
-    attend_niveau_gagne(b, abandon, images_cloture, score_carre + 1000, "the carried score and the boss's points");
+    attend_niveau_gagne(b, v.abandon, v.images_cloture, SCORE_APPORTE + 1000, "the carried score and the boss's points");
     attend_tout_libere();
     std::free(b);
 
     // Every frame of play drew the picture and speed of its time; each change came in the
     // first frame past its boundary.
+    const std::vector<image_de_fond>& fonds = v.fonds;
     ASSERT_GT(fonds.size(), 183000u / PERIODE_IMAGE);
     std::printf("boss destroyed at %u ms of stage time\n", fonds.back().temps);
     int faux = 0;
     for (const image_de_fond& f : fonds) {
         const int phase = f.temps >= 120000 ? 2 : f.temps >= 40000 ? 1 : 0;
-        faux += f.fond.image != (phase == 0 ? 59 : 60) || f.fond.pas != 2 + phase;
+        faux += f.fond.image != (phase == 0 ? IMG_USINE : IMG_USINE2) || f.fond.pas != 2 + phase;
     }
     EXPECT_EQ(faux, 0);
     for (Uint32 limite : {40000u, 120000u}) {

@@ -6,13 +6,9 @@
 
 #include <sys/resource.h>
 
-namespace {
-constexpr int SLOT_VAISSEAU_FINI = 24;  // the ship's picture throughout the closing sequence
-}
-
 bool compte_cloture(const scene* s, int* images_cloture)
 {
-    if (s->joueur->image != image(catalogue(), SLOT_VAISSEAU_FINI))
+    if (s->joueur->image != image(catalogue(), IMG_VAISSEAU_FINISH))  // its picture throughout the closing
         return false;
     ++*images_cloture;
     return true;

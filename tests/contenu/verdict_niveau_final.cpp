@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int SLOT_GREAT = 77;
-constexpr int SLOT_TOO_BAD = 78;
 constexpr int INDEX_BOSS = 960;
 constexpr int SCORE_APPORTE = 1234;
 // After the first frame the clock jumps so that frames start at 77951, 77964, 77977,
@@ -88,7 +86,7 @@ protected:
 
 TEST_F(VerdictNiveauFinal, BossDestroyedInAFrameStartingAt77990IsGreat)
 {
-    const bilan b = joue(77990, SLOT_GREAT, SLOT_TOO_BAD);
+    const bilan b = joue(77990, IMG_GREAT, IMG_TOO_BAD);
     EXPECT_EQ(b.statut, BILAN_GAGNE);
     EXPECT_EQ(b.score, SCORE_APPORTE);
     EXPECT_EQ(obs.derniere_image_de_jeu, 77990u);
@@ -99,7 +97,7 @@ TEST_F(VerdictNiveauFinal, BossDestroyedInAFrameStartingAt77990IsGreat)
 
 TEST_F(VerdictNiveauFinal, BossAtZeroInAFrameStartingPast78000IsTooBad)
 {
-    const bilan b = joue(78003, SLOT_TOO_BAD, SLOT_GREAT);
+    const bilan b = joue(78003, IMG_TOO_BAD, IMG_GREAT);
     EXPECT_EQ(b.statut, BILAN_GAGNE);
     EXPECT_EQ(b.score, SCORE_APPORTE);
     EXPECT_EQ(obs.derniere_image_de_jeu, 78003u);
@@ -109,7 +107,7 @@ TEST_F(VerdictNiveauFinal, BossAtZeroInAFrameStartingPast78000IsTooBad)
 
 TEST_F(VerdictNiveauFinal, TheTimeLimitEndsTheStageTooBadWithTheScoreCarriedIn)
 {
-    const bilan b = joue(0, SLOT_TOO_BAD, SLOT_GREAT);
+    const bilan b = joue(0, IMG_TOO_BAD, IMG_GREAT);
     EXPECT_EQ(b.statut, BILAN_GAGNE);
     EXPECT_EQ(b.score, SCORE_APPORTE);
     EXPECT_EQ(obs.derniere_image_de_jeu, 78003u) << "the first frame to start past 78000 ms is the last";
