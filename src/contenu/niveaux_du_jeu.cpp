@@ -7,6 +7,7 @@
 #include "contenu/niveau4.h"
 #include "contenu/niveau5.h"
 #include "contenu/niveau_final.h"
+#include "regles/modes.h"
 
 #include <cstring>
 
@@ -156,8 +157,7 @@ constexpr prise_de_vues prises_niveau_final[] = {
     {"niveau_final", 0, niveau_final_jeu, taille(niveau_final_jeu), niveau_final_cloture, taille(niveau_final_cloture)},
     {"niveau_final_trop_tard", 100000, niveau_final_trop_tard_jeu, taille(niveau_final_trop_tard_jeu), niveau_final_trop_tard_cloture, taille(niveau_final_trop_tard_cloture)},
 };
-constexpr int MODE_DU_TITRE = 0;
-constexpr int MODE_IMPOSE_FINALE = 2;  // 100000 lives, whatever the title said
+constexpr int MODE_DU_TITRE = 0;  // the final stage alone imposes its mode: 100000 lives, whatever the title said
 
 }  // namespace
 
@@ -170,7 +170,7 @@ const fiche_niveau niveaux_du_jeu[NB_NIVEAUX] = {
     {"3",       niveau3,      parametres_niveau3,      MODE_DU_TITRE,      true,            true,          prises_niveau3, taille(prises_niveau3)},
     {"4",       niveau4,      parametres_niveau4,      MODE_DU_TITRE,      true,            true,          prises_niveau4, taille(prises_niveau4)},
     {"5",       niveau5,      parametres_niveau5,      MODE_DU_TITRE,      true,            false,         prises_niveau5, taille(prises_niveau5)},
-    {"final",   niveau_final, parametres_niveau_final, MODE_IMPOSE_FINALE, false,           false,         prises_niveau_final, taille(prises_niveau_final)},
+    {"final",   niveau_final, parametres_niveau_final, MODE_TRICHE,        false,           false,         prises_niveau_final, taille(prises_niveau_final)},
 };
 
 int niveau_nomme(const char* nom)

@@ -3,6 +3,7 @@
 #include "moteur/ennemi.h"
 
 #include "memoire/suivi.h"
+#include "plateforme/affichage.h"
 #include "ressources/ressources.h"
 
 const etiquette GOLGOTH = {"GOLGOTH"};
@@ -15,10 +16,6 @@ namespace {
 
 constexpr int SEUIL_ANIM_ENNEMI = 10;
 constexpr int PERIODE_ANIM_ENNEMI = 20;
-
-// An enemy leaves for good once its top-left corner is off these edges.
-constexpr int ECRAN_LARGEUR = 640;
-constexpr int ECRAN_HAUTEUR = 480;
 
 // Fires the step's templates in slot order, then its sound.
 void lance_tirs(ennemi* e, const etape* s)
@@ -129,7 +126,7 @@ void deplace_ennemi(ennemi* e, int dx, int dy)
 {
     vaisseau* v = e->corps;
     deplace_vaisseau(v, dx, dy);
-    if (v->rect.y < 0 || v->rect.y >= ECRAN_HAUTEUR || v->rect.x <= 0 || v->rect.x >= ECRAN_LARGEUR)
+    if (v->rect.y < 0 || v->rect.y >= HAUTEUR_ECRAN || v->rect.x <= 0 || v->rect.x >= LARGEUR_ECRAN)
         v->phase_explosion = v->nb_phases + 1;
 }
 
