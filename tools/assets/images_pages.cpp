@@ -153,8 +153,8 @@ void page_ressources(toile& t)
 {
     fond_page(t, rgb(30, 10, 30), rgb(50, 20, 20), 103);
     ecrit(t, "PICTURES AND MUSIC", 320, 110, A_CENTRE, style_titre(40));
-    ecrit(t, "Every ship, shot and sky was drawn by hand in code:", 320, 200, A_CENTRE, style_corps(18));
-    ecrit(t, "shapes, light and colour, painted by our own art program.", 320, 226, A_CENTRE, style_corps(18));
+    ecrit(t, "Every ship, shot and sky is drawn in code, shape by shape,", 320, 200, A_CENTRE, style_corps(18));
+    ecrit(t, "its light and colour painted by the game's own art program.", 320, 226, A_CENTRE, style_corps(18));
     ecrit(t, "The music was written note by note", 320, 276, A_CENTRE, style_corps(18));
     ecrit(t, "and played on a software orchestra.", 320, 302, A_CENTRE, style_corps(18));
     ecrit(t, "Lettering: Bebas Neue and Play.", 320, 352, A_CENTRE, style_corps(16));

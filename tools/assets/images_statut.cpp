@@ -63,9 +63,10 @@ void etiquette_score(toile& t)
 void icone_vie(toile& t, teinte c)
 {
     rectangle(t, 0, 0, 16, 16, panneau);
-    // A tiny ship in the player's colour.
-    polygone_symetrique(t, {{8, 1}, {6.5f, 6}, {1, 12}, {1, 14}, {6, 12}, {8, 14}}, 8, teinte_principale(c));
-    rectangle(t, 7, 5, 2, 3, verriere);
+    // The player's own ship, drawn full size and shrunk to a third.
+    toile v(33, 45);
+    vaisseau(v, c, 0);
+    colle(t, reduit(v, 3), 2, 0);
 }
 
 void etiquette_1p(toile& t)
@@ -101,7 +102,16 @@ void bandeau(toile& t, const char* texte, couleur haut, couleur bas)
     int taille = 34;
     while (taille > 12 && largeur_texte(texte, taille, P_AFFICHAGE) > 184)
         taille--;
-    ecrit(t, texte, 100, 25 - taille * 6 / 10, A_CENTRE, {taille, haut, bas, 1, rgb(50, 10, 10), 0, P_AFFICHAGE});
+    // Centred on the plate by the rows the letters actually cover.
+    const toile m = masque_texte(texte, taille, P_AFFICHAGE);
+    int haut_lettres = m.h, bas_lettres = 0;
+    for (int j = 0; j < m.h; j++)
+        for (int i = 0; i < m.l; i++)
+            if (m.at(i, j).a > 0.5f) {
+                haut_lettres = std::min(haut_lettres, j);
+                bas_lettres = std::max(bas_lettres, j);
+            }
+    ecrit(t, texte, 100, 25 - (haut_lettres + bas_lettres + 1) / 2, A_CENTRE, {taille, haut, bas, 1, rgb(50, 10, 10), 0, P_AFFICHAGE});
 }
 
 void bandeau_piece(toile& t)
