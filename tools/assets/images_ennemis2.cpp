@@ -121,7 +121,7 @@ void araignee(toile& t, teinte c, int direction)
             const float ang = (-0.95f + i * 0.62f), dx = std::cos(ang), dy = std::sin(ang);
             const point hanche = {cx + cote * 6.0f, cy - 2 + i * 3.0f};
             const point genou = {cx + cote * (6 + 9 * dx), cy - 2 + i * 3.0f + 9 * dy - 4};
-            const point pied = {cx + cote * (6 + 15.5f * dx), cy - 2 + i * 3.0f + 15.5f * dy};
+            const point pied = {cx + cote * (6 + 14.5f * dx), cy - 2 + i * 3.0f + 14.5f * dy};
             trait(s, hanche.x, hanche.y, genou.x, genou.y, 2.6f, f);
             trait(s, genou.x, genou.y, pied.x, pied.y, 1.8f, f);
             trait(s, genou.x, genou.y, genou.x + (pied.x - genou.x) * 0.4f, genou.y + (pied.y - genou.y) * 0.4f, 0.8f,
