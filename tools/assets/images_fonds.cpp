@@ -59,7 +59,7 @@ void fond_nuages(toile& t)
         const float n = bruit_fractal(x, y, L, H, 160, 5, 1);
         const float nuage = std::clamp((n - 0.47f) * 3.2f, 0.0f, 1.0f);
         const couleur ciel = melange(rgb(52, 104, 184), rgb(86, 142, 210), bruit_lisse(x, y, L, H, 160, 9));
-        const couleur blanc = melange(rgb(140, 152, 180), rgb(180, 186, 204), std::clamp((n - 0.5f) * 4, 0.0f, 1.0f));
+        const couleur blanc = melange(rgb(136, 148, 176), rgb(168, 174, 194), std::clamp((n - 0.5f) * 4, 0.0f, 1.0f));
         return melange(ciel, blanc, nuage);
     });
     // Dusk rather than noon, grey clouds rather than white: every shot outshines them.
