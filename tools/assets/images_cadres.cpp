@@ -70,5 +70,5 @@ void cadre_jeu(toile& t, theme_cadre c)
     logement(t, 520, 50, 95, 36, th);
     etiquette(t, "BOSS", 570, 116, th);
     logement(t, 529, 138, 83, 19, th);
-    ecrit(t, "POLARITE", 570, 440, A_CENTRE, {14, eclaircit(th.filet, 0.4f), th.filet, 0, rgb(0, 0, 0), 1});
+    ecrit(t, "POLARITE", 570, 436, A_CENTRE, {20, eclaircit(th.filet, 0.4f), th.filet, 0, rgb(0, 0, 0), 1, P_AFFICHAGE});
 }

@@ -130,9 +130,12 @@ void demi_boss_rouge(toile& t)
     // The red mid-boss: a heavy disc with a ring of guns.
     boule(t, 37, 33, 31, rouge_sombre);
     boule(t, 37, 31, 25, rouge_vif);
+    // Gun ports: square, dark, metal-rimmed; round pink lights here read as shots.
     for (int i = 0; i < 8; i++) {
         const float a = i * 3.14159f / 4;
-        disque(t, 37 + 19 * std::cos(a), 31 + 19 * std::sin(a), 3, rgb(255, 150, 120));
+        const int x = int(37 + 19 * std::cos(a)), y = int(31 + 19 * std::sin(a));
+        rectangle(t, x - 3, y - 3, 6, 6, metal_sombre);
+        rectangle(t, x - 2, y - 2, 4, 4, rgb(30, 24, 34));
     }
     boule(t, 37, 31, 11, metal);
     disque(t, 37, 31, 5, lumiere);
@@ -143,16 +146,29 @@ void demi_boss_rouge(toile& t)
 
 void toupie(toile& t, int phase)
 {
-    // A red spinning top; the second frame has its blades turned an eighth of a turn.
-    const float d = phase ? 0.785f : 0;
-    for (int i = 0; i < 4; i++) {
-        const float a = d + i * 1.5708f;
-        polygone(t, {{16 + 6 * std::cos(a - 0.9f), 16 + 6 * std::sin(a - 0.9f)}, {16 + 15.5f * std::cos(a - 0.25f), 16 + 15.5f * std::sin(a - 0.25f)},
-                     {16 + 15.5f * std::cos(a + 0.1f), 16 + 15.5f * std::sin(a + 0.1f)}, {16 + 6 * std::cos(a + 0.6f), 16 + 6 * std::sin(a + 0.6f)}},
-                 i % 2 ? rouge_sombre : rgb(255, 90, 80));
+    // A red spinning top seen from above: a toothed rim, a shaded disc with curved
+    // grooves sweeping round it and a metal spindle; the second frame has it turned.
+    const float d = phase ? 0.3927f : 0;
+    std::vector<point> rim;
+    for (int i = 0; i < 24; i++) {
+        const float a = d + i * 3.14159265f / 12, r = i % 2 ? 13.6f : 15.4f;
+        rim.push_back({16 + r * std::cos(a), 16 + r * std::sin(a)});
     }
-    boule(t, 16, 16, 7, rouge_vif);
-    disque(t, 16, 16, 2.5f, rgb(255, 220, 200));
+    polygone(t, rim, rouge_sombre);
+    boule(t, 16, 16, 12.5f, rouge_vif);
+    for (int i = 0; i < 6; i++) {
+        // A groove: a short arc from the hub outwards, bending with the spin.
+        float px = 16, py = 16;
+        for (int k = 1; k <= 5; k++) {
+            const float r = 3.5f + k * 1.8f, a = d + i * 1.0472f + k * 0.22f;
+            const float x = 16 + r * std::cos(a), y = 16 + r * std::sin(a);
+            if (k > 1)
+                trait(t, px, py, x, y, 1.3f, i % 2 ? rgb(130, 14, 20) : rgb(255, 120, 100));
+            px = x, py = y;
+        }
+    }
+    boule(t, 16, 16, 4.2f, metal);
+    disque(t, 16, 16, 1.4f, metal_sombre);
     contour(t, bord);
 }
 
@@ -240,7 +256,7 @@ void mine(toile& t, int direction)
 
 void forteresse(toile& t, int phase)
 {
-    // The flying fortress: a broad armoured wing with a central citadel; its lights
+    // The flying fortress: a broad armoured wing with a central citadel; its window lights
     // change between the two frames.
     polygone_symetrique(t, {{197, 192}, {170, 170}, {60, 150}, {2, 96}, {10, 60}, {80, 40}, {150, 10}, {197, 2}}, 197,
                         metal_sombre);
@@ -255,10 +271,12 @@ void forteresse(toile& t, int phase)
     tube(t, 190, 150, 14, 44);
     tube(t, 130, 140, 8, 30);
     tube(t, 256, 140, 8, 30);
+    // Window slits along the wings, lit in turn: amber bars, not round lights in the
+    // shots' red and blue.
     for (int i = 0; i < 8; i++) {
-        const couleur l = (i + phase) % 2 ? rouge_vif : bleu_vif;
-        disque(t, 40 + i * 16.0f, 100 + i * 5.0f, 4, l);
-        disque(t, 354 - i * 16.0f, 100 + i * 5.0f, 4, l);
+        const couleur l = (i + phase) % 2 ? lumiere : assombrit(lumiere, 0.55f);
+        rectangle(t, 34 + i * 16, 99 + i * 5, 12, 3, l);
+        rectangle(t, 348 - i * 16, 99 + i * 5, 12, 3, l);
     }
     contour(t, bord);
 }

@@ -1,6 +1,8 @@
 // Scrolling backgrounds. The game wraps each one vertically, so everything here repeats
 // every 480 rows: noise fields are periodic and shapes near an edge are drawn again one
 // period up or down. The closing versions are the same pictures aged.
+// Shots come first: every background is kept dark and dull under the play area (tamise),
+// and no detail is a small bright round spot or dot, which would read as a shot.
 #include "bruit.h"
 #include "dessins.h"
 #include "formes.h"
@@ -17,6 +19,15 @@ void enroule(F dessine)
     dessine(0.0f);
     dessine(float(-H));
     dessine(float(H));
+}
+
+// Darkens the picture to `lumiere` of its brightness and keeps `saturation` of its colour.
+void tamise(toile& t, float lumiere, float saturation)
+{
+    recolore(t, [=](couleur c) {
+        const couleur terne = melange(gris_de(c), c, saturation);
+        return rgb(terne.r * lumiere, terne.g * lumiere, terne.b * lumiere);
+    });
 }
 
 template <typename F>
@@ -47,11 +58,12 @@ void fond_nuages(toile& t)
     par_pixel(t, [](float x, float y) {
         const float n = bruit_fractal(x, y, L, H, 160, 5, 1);
         const float nuage = std::clamp((n - 0.47f) * 3.2f, 0.0f, 1.0f);
-        // Kept a little below full brightness so that the sprites read over it.
         const couleur ciel = melange(rgb(52, 104, 184), rgb(86, 142, 210), bruit_lisse(x, y, L, H, 160, 9));
-        const couleur blanc = melange(rgb(170, 186, 214), rgb(222, 228, 240), std::clamp((n - 0.5f) * 4, 0.0f, 1.0f));
+        const couleur blanc = melange(rgb(136, 148, 176), rgb(168, 174, 194), std::clamp((n - 0.5f) * 4, 0.0f, 1.0f));
         return melange(ciel, blanc, nuage);
     });
+    // Dusk rather than noon, grey clouds rather than white: every shot outshines them.
+    tamise(t, 0.5f, 0.6f);
 }
 
 void fond_rouge(toile& t)
@@ -60,10 +72,11 @@ void fond_rouge(toile& t)
     par_pixel(t, [](float x, float y) {
         const float n = bruit_fractal(x * 0.5f, y, L / 2, H, 80, 5, 2);  // stretched sideways
         const float m = bruit_fractal(x, y, L, H, 80, 3, 3);
-        // Kept darker and duller than the shots, red ones included, that fly over it.
         const couleur fond = melange(rgb(46, 10, 18), rgb(96, 26, 32), m);
         return melange(fond, rgb(170, 92, 64), std::clamp((n - 0.55f) * 2.4f, 0.0f, 1.0f));
     });
+    // Far darker and duller than the shots, red ones included, that fly over it.
+    tamise(t, 0.6f, 0.55f);
 }
 
 void fond_ville(toile& t)
@@ -96,12 +109,14 @@ void fond_ville(toile& t)
                 rectangle(t, x, y, l, hh, toit);
                 rectangle(t, x + 3, y + 3, l - 6, 2, eclaircit(toit, 0.3f));
                 if (h.entier(3) == 0)
-                    disque(t, x + l / 2.0f, y + hh / 2.0f, 4, rgb(90, 90, 100));
+                    rectangle(t, x + l / 2 - 4, y + hh / 2 - 3, 8, 6, rgb(90, 90, 100));  // a roof plant
             }
-            // Street lamps along the block.
+            // Dashed markings down the street: long, dull strokes, never lamp-like dots.
             for (int i = 0; i < 4; i++)
-                rectangle(t, bx + 2, by + i * 20 + 8, 2, 2, rgb(255, 220, 130));
+                rectangle(t, bx + 2, by + i * 20 + 5, 2, 10, rgb(120, 116, 96));
         }
+    // Seen through haze: red roofs no longer match red shots.
+    tamise(t, 0.55f, 0.35f);
 }
 
 void fond_fils(toile& t, bool boss)
@@ -124,14 +139,21 @@ void fond_fils(toile& t, bool boss)
     for (int y = 20; y < H; y += 60) {
         const int i = h.entier(5);
         rectangle(t, xs[i], y, xs[i + 1] - xs[i] + 5, 3, cable);
+        // Insulators: ribbed blocks on the cables, not round beads.
         for (int k = 0; k < 6; k++)
-            boule(t, xs[k] + 2.5f, y + 1.5f, 5, boss ? rgb(230, 120, 80) : rgb(160, 200, 200));
+            for (int c = 0; c < 3; c++)
+                rectangle(t, xs[k] - 2, y - 4 + c * 4, 9, 3, boss ? rgb(150, 80, 60) : rgb(100, 130, 126));
     }
     if (boss)
+        // Sparks running down the cables: short streaks, not glowing dots.
         for (int i = 0; i < 40; i++) {
-            const float x = h.entre(0, L), y = h.entre(0, H);
-            enroule([&](float dy) { halo(t, x, y + dy, 10, rgb(255, 220, 150), 0.8f); });
+            const float x = float(xs[h.entier(6)]) + 2.5f;
+            const float y = h.entre(0, H);
+            const float l = h.entre(10, 24);
+            const float penche = h.entre(-3, 3);
+            enroule([&](float dy) { trait(t, x, y + dy, x + penche, y + dy + l, 1.2f, rgb(220, 170, 120)); });
         }
+    tamise(t, 0.7f, 0.6f);
 }
 
 void fond_usine(toile& t, bool seconde)
@@ -148,7 +170,7 @@ void fond_usine(toile& t, bool seconde)
             rectangle(t, x, y, 80, 1, rgb(40, 40, 46));
             rectangle(t, x, y, 1, 60, rgb(40, 40, 46));
             for (int k = 0; k < 4; k++)
-                disque(t, x + 5.5f + (k % 2) * 69, y + 5.5f + (k / 2) * 49, 1.6f, rgb(150, 150, 160));
+                disque(t, x + 5.5f + (k % 2) * 69, y + 5.5f + (k / 2) * 49, 1.6f, rgb(110, 110, 118));
         }
     const couleur tuyau = seconde ? rgb(170, 100, 60) : rgb(120, 140, 150);
     for (int x : {90, 300, 520}) {
@@ -169,6 +191,8 @@ void fond_usine(toile& t, bool seconde)
                 rectangle(t, x + 2, y, 12, 1, melange(rgb(160, 60, 24), rgb(200, 130, 60), n));
             }
         }
+    // Rust and steel in shadow, so that red shots stay the reddest and brightest things.
+    tamise(t, 0.5f, 0.45f);
 }
 
 void fond_final(toile& t)
@@ -183,8 +207,8 @@ void fond_final(toile& t)
         const float x = h.entre(0, L), y = h.entre(0, H);
         const float b = h.entre(0.4f, 1.0f);
         const couleur c = melange(rgb(180, 200, 255), rgb(255, 255, 255), b);
-        if (i % 20 == 0)
-            enroule([&](float dy) { halo(t, x, y + dy, 6, c, 0.9f); });
-        pose(t, int(x), int(y), c, b);
+        // Single-pixel stars only: a glowing star would read as a shot.
+        pose(t, int(x), int(y), c, b * 0.6f);
     }
+    tamise(t, 0.8f, 0.7f);
 }

@@ -71,10 +71,11 @@ void vaisseau_final(toile& t) { dessine_vaisseau(t, or_vif, rgb(170, 110, 20), 0
 
 void tir_joueur(toile& t, teinte c)
 {
-    const couleur base = teinte_principale(c);
-    ellipse(t, 4.5f, 12.5f, 4.5f, 12.5f, base);
-    ellipse(t, 4.5f, 11.5f, 2.6f, 10.5f, eclaircit(base, 0.5f));
-    ellipse(t, 4.5f, 10.5f, 1.3f, 8, blanc_pur);
+    // Dimmer than any enemy shot, with no white in it: the eye goes to the enemy's first.
+    const couleur base = assombrit(teinte_principale(c), 0.3f);
+    ellipse(t, 4.5f, 12.5f, 3.5f, 12.5f, base);
+    ellipse(t, 4.5f, 11.5f, 2.0f, 10.5f, melange(base, teinte_principale(c), 0.8f));
+    ellipse(t, 4.5f, 10.5f, 1.0f, 8, eclaircit(teinte_principale(c), 0.35f));
 }
 
 void super_coup(toile& t)

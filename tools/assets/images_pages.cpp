@@ -1,5 +1,6 @@
 // Full-screen pages: title (plain and cheat), controls, credits, stage cards, tallies,
-// continue, game over and the end pages. All text is set in the TrueType font.
+// continue, game over and the end pages. Titles and prompts in the display face, the
+// lines to read in the body face (texte.h).
 #include "dessins.h"
 #include "formes.h"
 #include "texte.h"
@@ -48,6 +49,16 @@ void touche(toile& t, int x, int y, int l, const char* nom, const char* effet)
     ecrit(t, effet, 330, y + 6, A_GAUCHE, style_corps(20));
 }
 
+// A picture drawn at `fois` times its size, its top-left corner at (x, y).
+void agrandi(toile& t, const toile& p, int x, int y, int fois)
+{
+    for (int j = 0; j < p.h * fois; j++)
+        for (int i = 0; i < p.l * fois; i++) {
+            const pixel& q = p.at(i / fois, j / fois);
+            pose(t, x + i, y + j, couleur{q.r, q.g, q.b}, q.a);
+        }
+}
+
 void fleche(toile& t, float cx, float cy, float angle)
 {
     const float c = std::cos(angle), s = std::sin(angle);
@@ -86,7 +97,7 @@ void page_titre(toile& t, bool triche)
     if (triche) {
         rectangle(t, 0, 448, 640, 32, rgb(120, 10, 20));
         ecrit(t, "CHEAT MODE: INFINITE LIVES", 320, 452, A_CENTRE, style_simple(20, rgb(255, 240, 120)));
-        ecrit(t, "CHEAT", 600, 20, A_DROITE, {26, rgb(255, 240, 120), rgb(255, 80, 40), 2, rgb(80, 0, 0), 0});
+        ecrit(t, "CHEAT", 600, 20, A_DROITE, {34, rgb(255, 240, 120), rgb(255, 80, 40), 2, rgb(80, 0, 0), 0, P_AFFICHAGE});
     } else {
         ecrit(t, "ESCAPE TO QUIT", 320, 455, A_CENTRE, style_simple(14, rgb(150, 160, 200)));
     }
@@ -95,37 +106,58 @@ void page_titre(toile& t, bool triche)
 void page_clavier(toile& t)
 {
     fond_page(t, rgb(10, 14, 40), rgb(24, 10, 40), 101);
-    ecrit(t, "CONTROLS", 320, 30, A_CENTRE, style_titre(44));
-    touche_fleche(t, 150, 120, -1.5708f);
-    touche_fleche(t, 190, 120, 1.5708f);
-    touche_fleche(t, 230, 120, 3.14159f);
-    touche_fleche(t, 270, 120, 0);
-    ecrit(t, "Move the ship", 330, 126, A_GAUCHE, style_corps(20));
-    touche(t, 270, 175, 36, "G", "Fire");
-    touche(t, 270, 225, 36, "F", "Switch colour red / blue");
-    touche(t, 270, 275, 36, "D", "Super shot (full gauge)");
-    touche(t, 270, 325, 36, "P", "Pause");
-    touche(t, 210, 370, 96, "Escape", "Quit");
-    ecrit(t, "Shots of your colour fill the gauge; the others hurt.", 320, 412, A_CENTRE, style_corps(16));
+    ecrit(t, "CONTROLS", 320, 14, A_CENTRE, style_titre(44));
+    touche_fleche(t, 150, 84, -1.5708f);
+    touche_fleche(t, 190, 84, 1.5708f);
+    touche_fleche(t, 230, 84, 3.14159f);
+    touche_fleche(t, 270, 84, 0);
+    ecrit(t, "Move the ship", 330, 90, A_GAUCHE, style_corps(20));
+    touche(t, 270, 128, 36, "G", "Fire");
+    touche(t, 270, 172, 36, "F", "Switch colour red / blue");
+    touche(t, 270, 216, 36, "D", "Super shot (full gauge)");
+    touche(t, 270, 260, 36, "P", "Pause");
+    touche(t, 210, 304, 96, "Escape", "Quit");
+
+    // The colour rule, shown with the game's own ship and shots.
+    rectangle(t, 40, 352, 560, 78, rgb(120, 130, 190));
+    degrade_vertical(t, 42, 354, 556, 74, rgb(22, 24, 60), rgb(12, 12, 34));
+    toile rouge(33, 45), tir_rouge(16, 16), tir_bleu(16, 16);
+    vaisseau(rouge, ROUGE, 0);
+    tir_ennemi(tir_rouge, 1, ROUGE, 0);
+    tir_ennemi(tir_bleu, 1, BLEU, 0);
+    agrandi(t, rouge, 56, 369, 1);
+    agrandi(t, tir_rouge, 110, 360, 2);
+    ecrit(t, "Your colour:", 150, 362, A_GAUCHE, style_corps(16));
+    ecrit(t, "absorbed, fills the gauge", 150, 384, A_GAUCHE, style_corps(16));
+    agrandi(t, tir_bleu, 360, 360, 2);
+    ecrit(t, "The other colour:", 400, 362, A_GAUCHE, style_corps(16));
+    ecrit(t, "destroys your ship", 400, 384, A_GAUCHE, style_corps(16));
+    ecrit(t, "Your shots hit ships of the other colour twice as hard.", 320, 406, A_CENTRE, style_corps(14));
     ecrit(t, "PRESS ENTER", 320, 440, A_CENTRE, style_invite(16, rgb(150, 170, 200)));
 }
 
+// The introduction's credits, for players: who made the game, then how its pictures and
+// music came to be.
 void page_programmation(toile& t)
 {
     fond_page(t, rgb(8, 20, 30), rgb(10, 40, 50), 102);
-    nom_du_jeu(t, 60, 64);
-    ecrit(t, "PROGRAMMING", 320, 210, A_CENTRE, style_titre(40));
-    ecrit(t, "Game code, stages and screens", 320, 280, A_CENTRE, style_corps(22));
-    ecrit(t, "by the development team", 320, 315, A_CENTRE, style_corps(22));
+    nom_du_jeu(t, 50, 64);
+    ecrit(t, "CREDITS", 320, 170, A_CENTRE, style_titre(40));
+    ecrit(t, "Designed and programmed by the Polarite team", 320, 250, A_CENTRE, style_corps(22));
+    ecrit(t, "Five stages, a final showdown and one rule: red or blue.", 320, 290, A_CENTRE, style_corps(18));
+    ecrit(t, "Thank you for flying with us.", 320, 322, A_CENTRE, style_corps(18));
     ecrit(t, "PRESS ENTER", 320, 420, A_CENTRE, style_invite(16, rgb(150, 170, 200)));
 }
 
 void page_ressources(toile& t)
 {
     fond_page(t, rgb(30, 10, 30), rgb(50, 20, 20), 103);
-    ecrit(t, "PICTURES AND SOUNDS", 320, 150, A_CENTRE, style_titre(40));
-    ecrit(t, "Generated by the build", 320, 240, A_CENTRE, style_corps(24));
-    ecrit(t, "drawn and composed by program, the same on every run", 320, 280, A_CENTRE, style_corps(16));
+    ecrit(t, "PICTURES AND MUSIC", 320, 110, A_CENTRE, style_titre(40));
+    ecrit(t, "Every ship, shot and sky is drawn in code, shape by shape,", 320, 200, A_CENTRE, style_corps(18));
+    ecrit(t, "its light and colour painted by the game's own art program.", 320, 226, A_CENTRE, style_corps(18));
+    ecrit(t, "The music was written note by note", 320, 276, A_CENTRE, style_corps(18));
+    ecrit(t, "and played on a software orchestra.", 320, 302, A_CENTRE, style_corps(18));
+    ecrit(t, "Lettering: Bebas Neue and Play.", 320, 352, A_CENTRE, style_corps(16));
     ecrit(t, "PRESS ENTER", 320, 420, A_CENTRE, style_invite(16, rgb(200, 160, 200)));
 }
 
@@ -150,14 +182,14 @@ void page_adieu(toile& t)
             pose(t, 223 + i, 40 + j, couleur{p.r, p.g, p.b}, p.a);
         }
     ecrit(t, "\"FAREWELL... FOR NOW.\"", 320, 350, A_CENTRE, style_titre(30));
-    ecrit(t, "THE END", 320, 410, A_CENTRE, style_corps(26));
+    ecrit(t, "PRESS ENTER", 320, 420, A_CENTRE, style_invite(16, rgb(200, 150, 220)));
 }
 
 void page_terminee(toile& t)
 {
+    // Shown whether the last boss fell or got away: it tells the end, not the outcome.
     fond_page(t, rgb(10, 20, 50), rgb(30, 10, 40), 106);
-    ecrit(t, "ALL STAGES", 320, 70, A_CENTRE, style_titre(52));
-    ecrit(t, "CLEARED!", 320, 140, A_CENTRE, style_titre(52));
+    ecrit(t, "THE END", 320, 80, A_CENTRE, style_titre(80));
     // The four score digits are drawn at x 425 to 520, y 280 to 316.
     ecrit(t, "FINAL SCORE", 400, 284, A_DROITE, style_corps(26));
     rectangle(t, 417, 272, 111, 52, rgb(150, 160, 210));
@@ -174,8 +206,8 @@ void page_continuer(toile& t, bool oui)
     ecrit(t, "CONTINUE?", 320, 172, A_CENTRE, style_titre(44));
     const couleur choisi = rgb(255, 230, 90), autre = rgb(110, 116, 150);
     rectangle(t, oui ? 170 : 350, 250, 120, 50, oui ? rgb(200, 40, 40) : rgb(40, 80, 220));
-    ecrit(t, "YES", 230, 258, A_CENTRE, style_simple(30, oui ? choisi : autre));
-    ecrit(t, "NO", 410, 258, A_CENTRE, style_simple(30, oui ? autre : choisi));
+    ecrit(t, "YES", 230, 254, A_CENTRE, style_invite(26, oui ? choisi : autre));
+    ecrit(t, "NO", 410, 254, A_CENTRE, style_invite(26, oui ? autre : choisi));
 }
 
 void carte_niveau(toile& t, const char* titre, const char* sous_titre)
@@ -206,7 +238,7 @@ void page_bilan(toile& t, int vague)
 void page_perdu(toile& t)
 {
     fond_page(t, rgb(30, 4, 8), rgb(4, 2, 4), 109);
-    ecrit(t, "GAME OVER", 320, 170, A_CENTRE, {72, rgb(255, 150, 140), rgb(180, 10, 20), 3, rgb(40, 0, 0), 5});
+    ecrit(t, "GAME OVER", 320, 160, A_CENTRE, {90, rgb(255, 150, 140), rgb(180, 10, 20), 3, rgb(40, 0, 0), 5, P_AFFICHAGE});
     ecrit(t, "THE COLOURS FADE...", 320, 280, A_CENTRE, style_corps(22));
     ecrit(t, "PRESS ENTER OR ESCAPE", 320, 420, A_CENTRE, style_invite(16, rgb(220, 150, 150)));
 }

@@ -50,8 +50,9 @@ void jauge(toile& t, teinte c)
 void chiffre(toile& t, int d)
 {
     char texte[2] = {char('0' + d), 0};
-    style_texte s = {32, rgb(255, 255, 220), rgb(255, 170, 30), 2, rgb(70, 30, 10), 0};
-    ecrit(t, texte, 10, -1, A_CENTRE, s);
+    // Figures are set in the display face, like every title.
+    style_texte s = {44, rgb(255, 255, 220), rgb(255, 170, 30), 2, rgb(70, 30, 10), 0, P_AFFICHAGE};
+    ecrit(t, texte, 10, -4, A_CENTRE, s);
 }
 
 void etiquette_score(toile& t)
@@ -62,9 +63,10 @@ void etiquette_score(toile& t)
 void icone_vie(toile& t, teinte c)
 {
     rectangle(t, 0, 0, 16, 16, panneau);
-    // A tiny ship in the player's colour.
-    polygone_symetrique(t, {{8, 1}, {6.5f, 6}, {1, 12}, {1, 14}, {6, 12}, {8, 14}}, 8, teinte_principale(c));
-    rectangle(t, 7, 5, 2, 3, verriere);
+    // The player's own ship, drawn full size and shrunk to a third.
+    toile v(33, 45);
+    vaisseau(v, c, 0);
+    colle(t, reduit(v, 3), 2, 0);
 }
 
 void etiquette_1p(toile& t)
@@ -97,15 +99,24 @@ void bandeau(toile& t, const char* texte, couleur haut, couleur bas)
     // A dark plate with a bright rim, the word across it.
     rectangle(t, 0, 6, 200, 38, rgb(20, 22, 40));
     cadre(t, 0, 6, 200, 38, 2, haut);
-    int taille = 26;
-    while (taille > 12 && largeur_texte(texte, taille) > 184)
+    int taille = 34;
+    while (taille > 12 && largeur_texte(texte, taille, P_AFFICHAGE) > 184)
         taille--;
-    ecrit(t, texte, 100, 25 - taille * 6 / 10, A_CENTRE, {taille, haut, bas, 1, rgb(50, 10, 10), 0});
+    // Centred on the plate by the rows the letters actually cover.
+    const toile m = masque_texte(texte, taille, P_AFFICHAGE);
+    int haut_lettres = m.h, bas_lettres = 0;
+    for (int j = 0; j < m.h; j++)
+        for (int i = 0; i < m.l; i++)
+            if (m.at(i, j).a > 0.5f) {
+                haut_lettres = std::min(haut_lettres, j);
+                bas_lettres = std::max(bas_lettres, j);
+            }
+    ecrit(t, texte, 100, 25 - (haut_lettres + bas_lettres + 1) / 2, A_CENTRE, {taille, haut, bas, 1, rgb(50, 10, 10), 0, P_AFFICHAGE});
 }
 
 void bandeau_piece(toile& t)
 {
-    ecrit(t, "INSERT COIN", 160, 4, A_CENTRE, {26, rgb(255, 255, 200), rgb(255, 170, 40), 2, rgb(60, 20, 10), 0});
+    ecrit(t, "INSERT COIN", 160, 2, A_CENTRE, {34, rgb(255, 255, 200), rgb(255, 170, 40), 2, rgb(60, 20, 10), 0, P_AFFICHAGE});
 }
 
 void tableau_score(toile& t)
@@ -115,7 +126,7 @@ void tableau_score(toile& t)
     degrade_vertical(t, 4, 4, 242, 242, rgb(40, 46, 90), rgb(16, 18, 40));
     cadre(t, 0, 0, 250, 250, 3, rgb(200, 170, 80));
     cadre(t, 6, 6, 238, 238, 1, rgb(120, 100, 50));
-    const style_texte titre = {26, rgb(255, 250, 200), rgb(255, 170, 40), 2, rgb(60, 20, 10), 0};
+    const style_texte titre = {34, rgb(255, 250, 200), rgb(255, 170, 40), 2, rgb(60, 20, 10), 0, P_AFFICHAGE};
     ecrit(t, "STAGE", 125, 30, A_CENTRE, titre);
     ecrit(t, "CLEAR!", 125, 62, A_CENTRE, titre);
     ecrit(t, "SCORE", 125, 136, A_CENTRE, style_simple(18, rgb(200, 210, 255)));

@@ -1,140 +1,178 @@
 // Enemy shots. Kind 0 is the small 8 x 8 pellet, kind 3 the 12 x 14 dart, the others
 // 16 x 16 orbs and shapes; variant 1 is the second animation frame (a pulse), variant 2
-// the alternative red orb. Red and blue differ in shape as well as hue, for players who
-// tell colours apart poorly: red shots are angular (diamonds, spikes, crosses, darts),
-// blue shots are round (discs, rings, drops). Every shot is ringed dark inside and pale
-// outside, so that it reads on bright skies and dark floors alike.
+// the alternative red orb. Enemy shots are the brightest things in play: each is a
+// white-hot centre inside a saturated body, closed by a dark one-pixel outline, so that
+// the body reads on dark grounds and the outline on bright ones. Red and blue differ in
+// shape as well as hue, for players who tell colours apart poorly: red shots are angular
+// (diamonds, spikes, crosses, darts), blue shots are round (discs, rings, drops).
 #include "dessins.h"
 #include "formes.h"
 
 #include <cmath>
 
 namespace {
-// A burst of `pointes` spikes between radii r_int and r_ext around (cx, cy).
-void etoile(toile& t, float cx, float cy, int pointes, float r_ext, float r_int, float tour, couleur c)
+constexpr couleur contour_tir = rgb(14, 6, 18);
+constexpr couleur blanc_chaud = rgb(255, 252, 240);
+
+// Body colours, from the rim in: the polarity at full saturation, then its light tint.
+couleur corps_de(bool rouge) { return rouge ? rgb(240, 36, 28) : rgb(40, 120, 255); }
+couleur clair_de(bool rouge) { return rouge ? rgb(255, 150, 110) : rgb(150, 210, 255); }
+
+// The paint of a body at (x, y): white within coeur of (cx, cy), the light tint around
+// it, the saturated colour at rayon and beyond.
+auto brulant(bool rouge, float cx, float cy, float coeur, float rayon)
+{
+    const couleur corps = corps_de(rouge), clair = clair_de(rouge);
+    return [=](float x, float y) {
+        const float d = std::sqrt((x - cx) * (x - cx) + (y - cy) * (y - cy));
+        if (d <= coeur)
+            return blanc_chaud;
+        const float k = std::clamp((d - coeur) / std::max(rayon - coeur, 0.5f), 0.0f, 1.0f);
+        return k < 0.5f ? melange(blanc_chaud, clair, k * 2) : melange(clair, corps, k * 2 - 1);
+    };
+}
+
+// A ring around a shot: its light tint, a little towards the body colour.
+template <typename Dedans>
+void remplit_anneau(toile& t, Dedans dedans, bool rouge)
+{
+    remplit_forme(t, 0, 0, float(t.l), float(t.h), dedans, melange(clair_de(rouge), corps_de(rouge), 0.3f));
+}
+
+template <typename Dedans>
+void remplit_brulant(toile& t, Dedans dedans, bool rouge, float cx, float cy, float coeur, float rayon)
+{
+    remplit_forme(t, 0, 0, float(t.l), float(t.h), dedans, brulant(rouge, cx, cy, coeur, rayon));
+}
+
+// Inside the star of `pointes` spikes between radii r_int and r_ext around (cx, cy).
+std::vector<point> etoile(float cx, float cy, int pointes, float r_ext, float r_int, float tour)
 {
     std::vector<point> p;
     for (int i = 0; i < 2 * pointes; i++) {
         const float a = tour + i * 3.14159265f / pointes, r = i % 2 ? r_int : r_ext;
         p.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
     }
-    polygone(t, p, c);
+    return p;
 }
 
-void pellet(toile& t, couleur c, bool rouge, int variante)
+auto dans(const std::vector<point>& p)
+{
+    return [p](float x, float y) { return dans_polygone(p, x, y); };
+}
+
+auto dans_disque(float cx, float cy, float r)
+{
+    return [=](float x, float y) { return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r; };
+}
+
+auto dans_anneau(float cx, float cy, float r_ext, float r_int)
+{
+    return [=](float x, float y) {
+        const float d = (x - cx) * (x - cx) + (y - cy) * (y - cy);
+        return d <= r_ext * r_ext && d >= r_int * r_int;
+    };
+}
+
+void pellet(toile& t, bool rouge, int variante)
+{
+    const float coeur = variante ? 1.3f : 0.9f;
+    if (rouge)
+        remplit_brulant(t, dans({{4, 0.8f}, {7.2f, 4}, {4, 7.2f}, {0.8f, 4}}), true, 4, 4, coeur, 3);
+    else
+        remplit_brulant(t, dans_disque(4, 4, 3.0f), false, 4, 4, coeur, 3);
+}
+
+void orbe(toile& t, bool rouge, int variante)
 {
     if (rouge) {
-        const float r = variante ? 2.9f : 2.6f;
-        polygone(t, {{4, 4 - r}, {4 + r, 4}, {4, 4 + r}, {4 - r, 4}}, c);
-        polygone(t, {{4, 3}, {5, 4}, {4, 5}, {3, 4}}, eclaircit(c, 0.8f));
+        // A spiked ball with four spikes; the second red orb has eight shorter ones, so the
+        // two reds read apart, and its pulse frame (variant 1) turns them.
+        const int pointes = variante == 0 ? 4 : 8;
+        const float r_ext = variante == 0 ? 7.0f : 6.6f;
+        const float tour = variante == 1 ? 0.3927f : 0;
+        remplit_brulant(t, dans(etoile(8, 8, pointes, r_ext, 3.8f, tour)), true, 8, 8, 2.2f, 5.5f);
     } else {
-        boule(t, 4, 4, variante ? 2.2f : 2.0f, c);
-        disque(t, 3.6f, 3.6f, 0.9f, eclaircit(c, 0.8f));
+        // A hot ball inside a ring; the pulse frame widens the ring and heats the ball.
+        const float r_ext = variante == 1 ? 7.0f : 6.6f;
+        remplit_anneau(t, dans_anneau(8, 8, r_ext, r_ext - 1.6f), false);
+        remplit_brulant(t, dans_disque(8, 8, 3.6f), false, 8, 8, variante == 1 ? 2.6f : 2.2f, 3.6f);
     }
 }
 
-void orbe(toile& t, couleur c, bool rouge, int variante)
+void losange(toile& t, bool rouge)
 {
-    if (rouge) {
-        // A spiked ball; the pulse frame turns its spikes.
-        etoile(t, 8, 8, 4, 6.0f, 3.2f, variante == 1 ? 0.785f : 0, assombrit(c, 0.1f));
-        boule(t, 8, 8, 3.4f, c);
-        if (variante == 2) {
-            // The second red orb carries a dark cross so the two reds read apart.
-            rectangle(t, 7, 4, 2, 8, rouge_sombre);
-            rectangle(t, 4, 7, 8, 2, rouge_sombre);
-        }
-        disque(t, 8, 8, 1.4f, eclaircit(c, 0.85f));
-    } else {
-        // A ball inside a ring; the pulse frame widens the ring.
-        anneau(t, 8, 8, variante == 1 ? 6.0f : 5.6f, variante == 1 ? 4.6f : 4.4f, eclaircit(c, 0.35f));
-        boule(t, 8, 8, 3.2f, c);
-        disque(t, 7.4f, 7.4f, 1.3f, eclaircit(c, 0.85f));
-    }
+    if (rouge)
+        remplit_brulant(t, dans({{8, 1}, {14.5f, 8}, {8, 15}, {1.5f, 8}}), true, 8, 8, 2.2f, 6);
+    else
+        remplit_brulant(t, [](float x, float y) { return (x - 8) * (x - 8) / 25.0f + (y - 8) * (y - 8) / 42.0f <= 1; },
+                        false, 8, 8, 2.2f, 5.5f);
 }
 
-void losange(toile& t, couleur c, bool rouge)
+void fleche(toile& t, bool rouge)
 {
-    if (rouge) {
-        polygone(t, {{8, 2}, {14, 8}, {8, 14}, {2, 8}}, assombrit(c, 0.3f));
-        polygone(t, {{8, 4}, {12, 8}, {8, 12}, {4, 8}}, c);
-        polygone(t, {{8, 6.5f}, {9.5f, 8}, {8, 9.5f}, {6.5f, 8}}, eclaircit(c, 0.8f));
-    } else {
-        ellipse(t, 8, 8, 4.5f, 6, assombrit(c, 0.3f));
-        ellipse(t, 8, 8, 3, 4.5f, c);
-        ellipse(t, 8, 8, 1.2f, 2, eclaircit(c, 0.8f));
-    }
-}
-
-void fleche(toile& t, couleur c, bool rouge)
-{
-    if (rouge) {
-        // A falling dart: wide at the top, pointed at the bottom, white-hot inside.
-        polygone(t, {{2.5f, 2.5f}, {6, 3.5f}, {9.5f, 2.5f}, {8, 7}, {6, 11.5f}, {4, 7}}, c);
-        polygone(t, {{4.5f, 3.8f}, {6, 4.6f}, {7.5f, 3.8f}, {6, 8.5f}}, eclaircit(c, 0.75f));
-    } else {
+    if (rouge)
+        // A falling dart: wide at the top, pointed at the bottom.
+        remplit_brulant(t, dans({{1, 1}, {6, 2.5f}, {11, 1}, {8.5f, 7}, {6, 13.2f}, {3.5f, 7}}), true, 6, 5, 1.6f, 5);
+    else
         // A falling drop, round at the bottom.
-        ellipse(t, 6, 8, 3.4f, 3.4f, c);
-        polygone(t, {{6, 2.2f}, {9.2f, 7.6f}, {2.8f, 7.6f}}, c);
-        disque(t, 5.3f, 7.6f, 1.3f, eclaircit(c, 0.8f));
-    }
+        remplit_brulant(t,
+                        [](float x, float y) {
+                            return (x - 6) * (x - 6) + (y - 8.6f) * (y - 8.6f) <= 4.3f * 4.3f ||
+                                   dans_polygone({{6, 1}, {10.1f, 8}, {1.9f, 8}}, x, y);
+                        },
+                        false, 6, 8.6f, 1.6f, 4.3f);
 }
 
-void rayons(toile& t, couleur c, bool rouge)
+void rayons(toile& t, bool rouge)
 {
     if (rouge) {
-        etoile(t, 8, 8, 5, 6.2f, 2.8f, -1.5708f, c);
+        remplit_brulant(t, dans(etoile(8, 8.5f, 5, 7.2f, 3.2f, -1.5708f)), true, 8, 8.5f, 1.8f, 5.5f);
     } else {
-        anneau(t, 8, 8, 6, 4.2f, c);
-        disque(t, 8, 8, 2.4f, c);
+        remplit_anneau(t, dans_anneau(8, 8, 7, 5.2f), false);
+        remplit_brulant(t, dans_disque(8, 8, 3.2f), false, 8, 8, 1.6f, 3.2f);
     }
-    disque(t, 8, 8, 1.6f, eclaircit(c, 0.7f));
 }
 
-void croix(toile& t, couleur c, bool rouge)
+void croix(toile& t, bool rouge)
 {
     if (rouge) {
         // A saltire: the cross turned a quarter.
-        trait(t, 3.5f, 3.5f, 12.5f, 12.5f, 3.4f, c);
-        trait(t, 12.5f, 3.5f, 3.5f, 12.5f, 3.4f, c);
-        trait(t, 5, 5, 11, 11, 1.2f, eclaircit(c, 0.6f));
-        trait(t, 11, 5, 5, 11, 1.2f, eclaircit(c, 0.6f));
+        auto bras = [](float x, float y) {
+            return std::fabs((x - 8) - (y - 8)) <= 2.6f || std::fabs((x - 8) + (y - 8)) <= 2.6f;
+        };
+        remplit_brulant(t, [=](float x, float y) { return x >= 1.5f && x <= 14.5f && y >= 1.5f && y <= 14.5f && bras(x, y); },
+                        true, 8, 8, 1.8f, 6.5f);
     } else {
         // An upright cross inside a ring.
-        anneau(t, 8, 8, 6, 4.6f, c);
-        rectangle(t, 7, 3, 2, 10, eclaircit(c, 0.4f));
-        rectangle(t, 3, 7, 10, 2, eclaircit(c, 0.4f));
+        remplit_anneau(t, dans_anneau(8, 8, 7, 5.4f), false);
+        remplit_brulant(t, [](float x, float y) {
+            return (std::fabs(x - 8) <= 1.3f && std::fabs(y - 8) <= 5.4f) || (std::fabs(y - 8) <= 1.3f && std::fabs(x - 8) <= 5.4f);
+        }, false, 8, 8, 1.6f, 5);
     }
 }
 
-void carre(toile& t, couleur c, bool rouge)
+void carre(toile& t, bool rouge)
 {
-    if (rouge) {
-        rectangle(t, 3, 3, 10, 10, assombrit(c, 0.25f));
-        rectangle(t, 4, 4, 8, 8, c);
-        rectangle(t, 6, 6, 4, 4, eclaircit(c, 0.7f));
-    } else {
-        disque(t, 8, 8, 5.5f, assombrit(c, 0.25f));
-        disque(t, 8, 8, 4.2f, c);
-        disque(t, 8, 8, 2, eclaircit(c, 0.7f));
-    }
+    if (rouge)
+        remplit_brulant(t, [](float x, float y) { return std::fabs(x - 8) <= 5.5f && std::fabs(y - 8) <= 5.5f; }, true, 8, 8, 2.2f,
+                        6.5f);
+    else
+        remplit_brulant(t, dans_disque(8, 8, 6.2f), false, 8, 8, 2.2f, 6);
 }
 }  // namespace
 
 void tir_ennemi(toile& t, int sorte, teinte c, int variante)
 {
-    const couleur base = teinte_principale(c);
     const bool rouge = c == ROUGE;
     switch (sorte) {
-    case 0: pellet(t, base, rouge, variante); break;
-    case 1: orbe(t, base, rouge, variante); break;
-    case 2: losange(t, base, rouge); break;
-    case 3: fleche(t, base, rouge); break;
-    case 4: rayons(t, base, rouge); break;
-    case 5: croix(t, base, rouge); break;
-    default: carre(t, base, rouge); break;
+    case 0: pellet(t, rouge, variante); break;
+    case 1: orbe(t, rouge, variante); break;
+    case 2: losange(t, rouge); break;
+    case 3: fleche(t, rouge); break;
+    case 4: rayons(t, rouge); break;
+    case 5: croix(t, rouge); break;
+    default: carre(t, rouge); break;
     }
-    // A dark rim for bright skies, then a pale one in the shot's own hue for dark grounds.
-    contour(t, rgb(16, 12, 30));
-    contour(t, rouge ? rgb(255, 214, 200) : rgb(200, 230, 255));
+    contour(t, contour_tir);
 }

@@ -8,7 +8,7 @@
 #include <map>
 
 namespace {
-constexpr const char* fichiers_polices[2] = {"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+constexpr const char* fichiers_polices[2] = {"/usr/share/fonts/truetype/play/Play-Bold.ttf",
                                               "/usr/share/fonts/opentype/bebas-neue/BebasNeue-Bold.otf"};
 std::map<std::pair<int, int>, TTF_Font*> polices;  // opened once per font and size
 

@@ -1,6 +1,7 @@
 // Text for the pages, banners and labels, rendered with real fonts through SDL_ttf and
-// painted onto a canvas: DejaVu Sans Bold for reading, Bebas Neue (tall, condensed
-// capitals in the arcade manner) for titles and prompts.
+// painted onto a canvas. Two faces in all, each with one job everywhere: Bebas Neue (tall,
+// condensed capitals in the arcade manner) for titles, banners and prompts; Play Bold, a
+// squared sans, for everything read (lines of text, labels, keys, the in-game font).
 #pragma once
 #include "toile.h"
 

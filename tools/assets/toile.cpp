@@ -68,6 +68,23 @@ toile renverse(const toile& src)
     return t;
 }
 
+toile reduit(const toile& src, int f)
+{
+    toile t(src.l / f, src.h / f);
+    for (int j = 0; j < t.h; j++)
+        for (int i = 0; i < t.l; i++) {
+            float r = 0, g = 0, b = 0, a = 0;
+            for (int y = j * f; y < (j + 1) * f; y++)
+                for (int x = i * f; x < (i + 1) * f; x++) {
+                    const pixel& p = src.at(x, y);
+                    r += p.r * p.a, g += p.g * p.a, b += p.b * p.a, a += p.a;
+                }
+            if (a > 0)
+                t.at(i, j) = pixel{r / a, g / a, b / a, a / float(f * f)};
+        }
+    return t;
+}
+
 uint32_t hasard::suivant()
 {
     etat ^= etat << 13;

@@ -46,6 +46,9 @@ toile tourne_droite(const toile& src);
 // Turned upside down.
 toile renverse(const toile& src);
 
+// Shrunk by a whole factor, each pixel the coverage-weighted mean of its block.
+toile reduit(const toile& src, int facteur);
+
 // Applies f to every colour with some coverage, keeping the coverage.
 template <typename F>
 void recolore(toile& t, F f)
