@@ -124,6 +124,7 @@ bool rend_morceau(const morceau& m, piste& s)
         // exactly even where a free-running effect has moved on between the passes.
         const size_t debut = size_t(total - m.boucle - m.avance), suite = size_t(total - m.avance);
         const size_t n = size_t(m.boucle), fondu = size_t(m.avance);
+        s.boucle = true;
         s.g.assign(g.begin() + long(debut), g.begin() + long(debut + n));
         s.d.assign(d.begin() + long(debut), d.begin() + long(debut + n));
         for (size_t i = 0; i < fondu; i++) {
