@@ -157,7 +157,8 @@ bool ecrit_ecoute(const std::string& prefixe, const std::string& titre, const en
             std::fprintf(f, "  %8.2f  %s\n", double(l.trame) / FE, nom_de(l.slot));
         else if (l.canal == CANAL_FONDU)
             std::fprintf(f, "  %8.2f  the music fades out\n", double(l.trame) / FE);
-    std::fprintf(f, "\nSounds fired (plays, most in any one second):\n");
+    std::fprintf(f, "\nSounds fired: plays; in the seconds that have any, the median and the 90th percentile of\n"
+                    "plays a second; the most in any one second:\n");
     for (const auto& [slot, v] : tirs) {
         size_t plus = 0;
         for (size_t i = 0, j = 0; i < v.size(); i++) {
@@ -165,7 +166,15 @@ bool ecrit_ecoute(const std::string& prefixe, const std::string& titre, const en
                 j++;
             plus = std::max(plus, i - j + 1);
         }
-        std::fprintf(f, "  %-22s %6zu  %3zu a second\n", nom_de(slot), v.size(), plus);
+        std::map<long, double> par_seconde;
+        for (long t : v)
+            par_seconde[t / FE]++;
+        std::vector<double> comptes;
+        for (const auto& [seconde, k] : par_seconde)
+            comptes.push_back(k);
+        std::sort(comptes.begin(), comptes.end());
+        std::fprintf(f, "  %-22s %6zu  %4.0f %4.0f  %3zu a second\n", nom_de(slot), v.size(), comptes[comptes.size() / 2],
+                     comptes[comptes.size() * 9 / 10], plus);
     }
 
     auto partage = [&](const char* nom, size_t debut, size_t fin) {
