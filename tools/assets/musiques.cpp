@@ -18,8 +18,9 @@ enum canaux { SOLO = 0, CONTRE = 1, NAPPE_C = 2, RYTHME = 3, BASSE = 4, CUIVRES_
 int pas_de(double secondes, int mesures) { return compositeur::pas_pour(secondes, 16 * mesures); }
 
 // A stage tune starts with the ship's entry (46 frames of 13 ms), before the stage clock
-// that times the warning; its last chord comes 0.3 s before the siren, and it ends as the
-// siren's three seconds do (the last 1.5 s fading), a little after.
+// that times the warning; its last chord comes 0.3 s before the siren (up to 1.5 % sooner,
+// as steps are whole synthesizer blocks), and it ends as the siren's three seconds do (the
+// last 1.5 s fading), a little after.
 constexpr double entree = 0.6;
 double dernier_accord(double alerte) { return alerte + entree - 0.3; }
 double fin_sur_alerte(double alerte) { return alerte + entree + 3.2; }
@@ -44,16 +45,16 @@ void accord_final(compositeur& c, const char* accord, std::initializer_list<int>
     c.frappe(kit::grosse_caisse, 0, 110);
 }
 
-// A stage tune's last chord, under the warning: held two bars, soft, with no cymbal, so
-// that the siren is heard over it; it closes the tune.
-void accord_sous_alerte(compositeur& c, const char* accord, std::initializer_list<int> canaux_)
+// A stage tune's last chord, under the warning: soft, with no cymbal, so that the siren is
+// heard over it, and held to the end of the tune.
+void accord_sous_alerte(compositeur& c, const char* accord, std::initializer_list<int> canaux_, double alerte)
 {
-    const std::string tenu = std::string(accord) + ":8";
+    const std::string tenu = std::string(accord) + ":" + std::to_string(c.pas_jusqua(fin_sur_alerte(alerte)) / 4);
     for (int canal : canaux_)
         c.accords(canal, tenu, NAPPE, 70, canal == RYTHME ? 3 : 4);
     c.basse(BASSE, tenu, B_RONDE, 80);
     c.frappe(kit::grosse_caisse, 0, 90);
-    c.avance(2, FIN);
+    c.avance(1, FIN);
 }
 }  // namespace
 
@@ -121,7 +122,7 @@ morceau air_ciel()
     c.batterie(G_ROCK, 8, 104);
     c.avance(8);
     // Ending: the home chord, held under the warning.
-    accord_sous_alerte(c, "E", {NAPPE_C, CONTRE});
+    accord_sous_alerte(c, "E", {NAPPE_C, CONTRE}, alerte);
     return c.termine(fin_sur_alerte(alerte));
 }
 
@@ -234,7 +235,7 @@ morceau air_ville()
     c.basse(BASSE, "Dm7 G Dm7 A7", B_FUNK, 100);
     c.batterie(G_FUNK, 4, 100);
     c.avance(4);
-    accord_sous_alerte(c, "Dm9", {NAPPE_C, CUIVRES_C});
+    accord_sous_alerte(c, "Dm9", {NAPPE_C, CUIVRES_C}, alerte);
     return c.termine(fin_sur_alerte(alerte));
 }
 
@@ -330,7 +331,7 @@ morceau air_nuages()
     c.basse(BASSE, "Em C B Em", B_CROCHES, 100);
     c.batterie(G_MARCHE, 4, 100);
     c.avance(4);
-    accord_sous_alerte(c, "E", {NAPPE_C, CONTRE});
+    accord_sous_alerte(c, "E", {NAPPE_C, CONTRE}, alerte);
     return c.termine(fin_sur_alerte(alerte));
 }
 
@@ -441,7 +442,7 @@ morceau air_fils()
     c.basse(BASSE, prog_fin, B_CROCHES, 90);
     c.batterie(G_BATTEMENT, 7, 90, false);
     c.avance(7);
-    accord_sous_alerte(c, "Gm", {NAPPE_C, CUIVRES_C});
+    accord_sous_alerte(c, "Gm", {NAPPE_C, CUIVRES_C}, alerte);
     return c.termine(fin_sur_alerte(alerte));
 }
 
@@ -660,7 +661,7 @@ morceau air_usine()
     c.basse(BASSE, prog_fin, B_CROCHES, 100);
     c.batterie(G_MARCHE, 9, 100);
     c.avance(9);
-    accord_sous_alerte(c, "C", {NAPPE_C, CONTRE});
+    accord_sous_alerte(c, "C", {NAPPE_C, CONTRE}, alerte);
     return c.termine(fin_sur_alerte(alerte));
 }
 

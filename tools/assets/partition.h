@@ -88,6 +88,8 @@ public:
 
     // Where the next section starts, in steps; sections are written relative to it.
     int position() const { return curseur_; }
+    // Whole steps from the current position to `secondes` into the tune.
+    int pas_jusqua(double secondes) const { return int(secondes * 44100.0 / pas_) - curseur_; }
     // Closes the section written at the current position, `mesures` bars long.
     void avance(int mesures, genre_section genre = PASSAGE);
 

@@ -121,8 +121,10 @@ bool ecrit_ecoute(const std::string& prefixe, const std::string& titre, const en
     bool bon = ecrit_wav(prefixe + ".wav", mix.e) && ecrit_wav(prefixe + "_musique.wav", musique.e) &&
                ecrit_wav(prefixe + "_effets.wav", tous_effets);
 
+    piste_stereo tous(n);
+    tous.e = tous_effets;
     const courbe c_mix = mesure_courbe(mix), c_mus = mesure_courbe(musique), c_eff = mesure_courbe(effets),
-                 c_apart = mesure_courbe(apart), c_alerte = mesure_courbe(alerte);
+                 c_apart = mesure_courbe(apart), c_alerte = mesure_courbe(alerte), c_tous = mesure_courbe(tous);
     const size_t pas_total = c_mix.m.size();
 
     // The tunes started, in order; the boss fight runs from the first start of a second tune.
@@ -180,8 +182,7 @@ bool ecrit_ecoute(const std::string& prefixe, const std::string& titre, const en
     auto partage = [&](const char* nom, size_t debut, size_t fin) {
         std::fprintf(f, "  %-28s momentary %5.1f %%   short-term %5.1f %%   (all effects: %5.1f %% / %5.1f %%)\n", nom,
                      part_au_dessus(c_eff.m, c_mus.m, debut, fin), part_au_dessus(c_eff.s, c_mus.s, debut, fin),
-                     std::max(part_au_dessus(c_eff.m, c_mus.m, debut, fin), part_au_dessus(c_apart.m, c_mus.m, debut, fin)),
-                     std::max(part_au_dessus(c_eff.s, c_mus.s, debut, fin), part_au_dessus(c_apart.s, c_mus.s, debut, fin)));
+                     part_au_dessus(c_tous.m, c_mus.m, debut, fin), part_au_dessus(c_tous.s, c_mus.s, debut, fin));
     };
     std::fprintf(f, "\nEffects (explosions and the warning aside) louder than the music, share of the time:\n");
     const size_t pas_musique = debut_musique < 0 ? 0 : size_t(debut_musique / PAS);
