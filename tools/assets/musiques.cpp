@@ -264,12 +264,12 @@ morceau air_nuages()
     const char* melodie_c = "D5:2 G5:2 B5:4 | A5:2 F#5:2 D5:4 | E5:2 G5:2 B5:3 A5 | G5:4 E5:4 |"
                             "D5:2 G5:2 B5:2 D6:2 | F#6:4 A5:4 | G5:2 A5:2 B5:2 C6:2 | D6:8";
     // Intro: strings alone, then the band.
-    c.accords(CONTRE, "Em C Am B Em C", ARPEGE, 70, 4);
-    c.accords(NAPPE_C, "- - Em C Am B", NAPPE, 70, 4);
-    c.basse(BASSE, "- - - - Am B", B_CROCHES, 90);
-    c.note(TIMBALES, 40, 16 * 4, 8, 100);
-    c.note(TIMBALES, 47, 16 * 5, 8, 110);
-    c.avance(6, INTRO);
+    c.accords(CONTRE, "Em C Am B", ARPEGE, 70, 4);
+    c.accords(NAPPE_C, "- C Am B", NAPPE, 70, 4);
+    c.basse(BASSE, "- - Am B", B_CROCHES, 90);
+    c.note(TIMBALES, 40, 16 * 2, 8, 100);
+    c.note(TIMBALES, 47, 16 * 3, 8, 110);
+    c.avance(4, INTRO);
     theme(c, SOLO, melodie_a, 96, 8);
     c.accords(CONTRE, prog_a, ARPEGE, 58, 4);
     c.accords(RYTHME, prog_a, CROCHES, 70, 3);
@@ -303,12 +303,12 @@ morceau air_nuages()
     c.batterie(G_DISCO, 8, 100);
     c.avance(8);
     // Breakdown: toms and strings, building.
-    const char* prog_d = "Em Em C C D B";
+    const char* prog_d = "Em Em C C Am Am D B";
     c.accords(CONTRE, prog_d, ARPEGE, 74, 4);
     c.accords(SOLO2, prog_d, BLANCHES, 70, 5);
     c.basse(BASSE, prog_d, B_CROCHES, 96);
-    c.batterie(G_TOMS, 6, 100);
-    c.avance(6);
+    c.batterie(G_TOMS, 8, 100);
+    c.avance(8);
     // B' and A'': a tone higher, everything in.
     theme(c, SOLO, melodie_b, 100, 8, 2 - 12);
     theme(c, CONTRE, melodie_b, 80, 8, 2);
@@ -365,11 +365,11 @@ morceau air_fils()
     const char* prog_pont = "Bm C#m D E Bm C#m D C#";
     const char* melodie_pont = "D5:8 | E5:8 | F#5:8 | G#5:8 | B5:8 | C#6:8 | D6:8 | E#6:8";
     // Intro: a heartbeat, the bass pulsing, arpeggios creeping in.
-    c.basse(BASSE, "F#m F#m F#m F#m D E", B_CROCHES, 90);
-    c.accords(NAPPE_C, "F#m F#m F#m F#m D E", NAPPE, 70, 4);
-    c.accords(RYTHME, "- - F#m F#m D E", ARPEGE, 62, 5);
-    c.batterie(G_BATTEMENT, 6, 100, false, false);
-    c.avance(6, INTRO);
+    c.basse(BASSE, "F#m F#m D E", B_CROCHES, 90);
+    c.accords(NAPPE_C, "F#m F#m D E", NAPPE, 70, 4);
+    c.accords(RYTHME, "- F#m D E", ARPEGE, 62, 5);
+    c.batterie(G_BATTEMENT, 4, 100, false, false);
+    c.avance(4, INTRO);
     theme(c, SOLO, melodie_a, 96, 8);
     c.accords(RYTHME, prog_a, ARPEGE, 60, 5);
     c.basse(BASSE, prog_a, B_OCTAVES, 96);
@@ -436,12 +436,12 @@ morceau air_fils()
     c.batterie(G_GALOP, 8, 104);
     c.avance(8);
     // Outro, the pulse slowing into the dark.
-    const char* prog_fin = "Gm Eb F Gm Eb D Gm";
-    theme(c, SOLO2, "G5:8 | G5:4 Bb5:4 | A5:8 | G5:8 | Eb6:8 | D6:8 | G5:8", 90, 7);
+    const char* prog_fin = "Gm Eb F Gm Eb D Cm D Gm";
+    theme(c, SOLO2, "G5:8 | G5:4 Bb5:4 | A5:8 | G5:8 | Eb6:8 | D6:8 | C6:4 Bb5:4 | A5:8 | G5:8", 90, 9);
     c.accords(NAPPE_C, prog_fin, NAPPE, 80, 4);
     c.basse(BASSE, prog_fin, B_CROCHES, 90);
-    c.batterie(G_BATTEMENT, 7, 90, false);
-    c.avance(7);
+    c.batterie(G_BATTEMENT, 9, 90, false);
+    c.avance(9);
     accord_sous_alerte(c, "Gm", {NAPPE_C, CUIVRES_C}, alerte);
     return c.termine(fin_sur_alerte(alerte));
 }
