@@ -145,11 +145,10 @@ int main(int argc, char** argv)
     }
 
     setenv("SDL_VIDEODRIVER", "dummy", 1);
-    if (pas_a_pas || getenv("SDL_AUDIODRIVER") == NULL) {
+    if (pas_a_pas || getenv("SDL_AUDIODRIVER") == NULL)
         setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);
-        setenv("SDL_DISKAUDIODELAY", "46", 0);  // one 2048-frame buffer at 44100 Hz
-    }
+    setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);  // the recording is taken from the mixer
+    setenv("SDL_DISKAUDIODELAY", "46", 0);        // one 2048-frame buffer at 44100 Hz
     if (chdir(JEU_DOSSIER) != 0 || SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
         std::fprintf(stderr, "cannot start in %s: %s\n", JEU_DOSSIER, SDL_GetError());
         return 1;
