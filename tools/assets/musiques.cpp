@@ -388,16 +388,17 @@ morceau air_fils()
     c.batterie(G_ROCK, 8, 96);
     c.avance(8);
     // Break: the pulse and the air, a voice calling over them, then the drums coming back.
+    const char* prog_pause = "F#m D Bm C#";
     theme(c, SOLO2, "F#5:8 | F#5:4 A5:4 | F#5:8 | E#5:8", 84, 4);
-    c.accords(NAPPE_C, "F#m D Bm C#", NAPPE, 80, 4);
-    c.accords(CONTRE, "F#m D Bm C#", ARPEGE_CROCHES, 70, 4);
-    c.basse(BASSE, "F#m D Bm C#", B_CROCHES, 86);
+    c.accords(NAPPE_C, prog_pause, NAPPE, 80, 4);
+    c.accords(CONTRE, prog_pause, ARPEGE_CROCHES, 70, 4);
+    c.basse(BASSE, prog_pause, B_CROCHES, 86);
     c.batterie(G_BATTEMENT, 4, 96, false, false);
     c.avance(4);
     theme(c, SOLO2, "A5:8 | A5:4 C#6:4 | B5:8 | G#5:8", 90, 4);
-    c.accords(NAPPE_C, "F#m D Bm C#", NAPPE, 80, 4);
-    c.accords(CONTRE, "F#m D Bm C#", ARPEGE, 72, 4);
-    c.basse(BASSE, "F#m D Bm C#", B_OCTAVES, 90);
+    c.accords(NAPPE_C, prog_pause, NAPPE, 80, 4);
+    c.accords(CONTRE, prog_pause, ARPEGE, 72, 4);
+    c.basse(BASSE, prog_pause, B_OCTAVES, 90);
     c.batterie(G_DEMI, 4, 96);
     c.avance(4);
     // C: a brighter turn, A major.
