@@ -99,16 +99,34 @@ double sonie_integree(const son_decode& s)
     return lufs(moyenne_au_dessus(std::max(-70.0, relatif)));
 }
 
-double sonie_momentanee_max(const son_decode& s)
+std::vector<double> sonie_court_terme(const son_decode& s)
 {
-    // A sound shorter than the window is measured with the silence that follows it.
+    // Three seconds of silence before the start, so that every window is whole.
+    std::vector<double> e(size_t(3 * fe), 0.0);
+    const std::vector<double> c = carres_ponderes(s);
+    e.insert(e.end(), c.begin(), c.end());
+    std::vector<double> r;
+    for (double m : fenetres(e, size_t(3 * fe), size_t(0.1 * fe)))
+        r.push_back(lufs(m));
+    r.erase(r.begin());  // the one ending at the start
+    return r;
+}
+
+std::vector<double> sonie_momentanee(const son_decode& s)
+{
     son_decode complete = s;
     complete.g.resize(std::max(s.g.size(), size_t(0.5 * fe)), 0.0f);
     complete.d.resize(complete.g.size(), 0.0f);
-    double m = -200;
+    std::vector<double> r;
     for (double b : fenetres(carres_ponderes(complete), size_t(0.4 * fe), size_t(0.02 * fe)))
-        m = std::max(m, lufs(b));
-    return m;
+        r.push_back(lufs(b));
+    return r;
+}
+
+double sonie_momentanee_max(const son_decode& s)
+{
+    const std::vector<double> m = sonie_momentanee(s);
+    return *std::max_element(m.begin(), m.end());
 }
 
 son_decode repete(const son_decode& s, int pas_ms, double secondes)

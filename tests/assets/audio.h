@@ -17,6 +17,14 @@ bool decode(const char* fichier, son_decode& s);
 // Integrated loudness in LUFS (absolute gate -70 LUFS, relative gate -10 LU).
 double sonie_integree(const son_decode& s);
 
+// Short-term loudness (3 s window) every 100 ms, the k-th window ending at (k + 1) x 100 ms
+// (the first ones measure the silence before the start with it), in LUFS.
+std::vector<double> sonie_court_terme(const son_decode& s);
+
+// Momentary loudness (400 ms window) every 20 ms, the k-th window starting at k x 20 ms;
+// a sound shorter than the window is measured with the silence that follows it.
+std::vector<double> sonie_momentanee(const son_decode& s);
+
 // The loudest momentary loudness (400 ms window, moved 20 ms at a time), in LUFS.
 double sonie_momentanee_max(const son_decode& s);
 

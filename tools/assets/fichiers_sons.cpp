@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <stdexcept>
 #include <vorbis/vorbisenc.h>
 
 namespace {
@@ -25,6 +26,35 @@ void ecrit_u16(FILE* f, uint16_t v)
 }
 
 int16_t echantillon(float v) { return int16_t(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767)); }
+
+// The game plays a loop once and starts it again when the mixer reports it stopped, which
+// it can do only between two 2048-frame buffers. The Ogg reader notices the end of a stream
+// only when it tries to read past it: a loop of whole buffers ends with one silent buffer,
+// and any other length leaves the rest of its last buffer silent. So an Ogg loop is written
+// one frame short of its whole buffers, and the frame it leaves out, which the mixer plays as
+// silence, is the one nearest the seam where both channels cross zero together.
+constexpr size_t trames_tampon_mixeur = 2048;
+
+piste boucle_pour_ogg(const piste& s)
+{
+    const size_t n = s.g.size();
+    if (n % trames_tampon_mixeur != 0)
+        throw std::logic_error("a loop that is not whole mixer buffers");
+    size_t omis = 0;
+    float plus_petit = 2;
+    for (size_t k = 0; k < frequence_echantillons / 100; k++)
+        for (size_t i : {k, n - 1 - k}) {  // within 10 ms of the seam
+            const float a = std::max(std::fabs(s.g[i]), std::fabs(s.d[i]));
+            if (a < plus_petit)
+                plus_petit = a, omis = i;
+        }
+    piste r;
+    for (size_t k = 1; k < n; k++) {
+        r.g.push_back(s.g[(omis + k) % n]);
+        r.d.push_back(s.d[(omis + k) % n]);
+    }
+    return r;
+}
 
 bool ecrit_pages(FILE* f, ogg_stream_state& flux, bool tout)
 {
@@ -64,8 +94,9 @@ bool ecrit_wav(const std::string& chemin, const piste& s)
     return std::fclose(f) == 0;
 }
 
-bool ecrit_ogg(const std::string& chemin, const piste& s)
+bool ecrit_ogg(const std::string& chemin, const piste& morceau)
 {
+    const piste s = morceau.boucle ? boucle_pour_ogg(morceau) : morceau;
     FILE* f = std::fopen(chemin.c_str(), "wb");
     if (f == NULL) {
         std::perror(chemin.c_str());

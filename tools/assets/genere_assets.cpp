@@ -174,14 +174,17 @@ bool genere_sons(const std::string& dossier, long& octets)
     travaille();
     second.join();
     bool bon = true;
-    char ligne[160];
+    char ligne[200];
     for (int i = 0; i < nb_sons_a_faire; i++) {
         const son_fait& f = faits[size_t(i)];
         bon = bon && f.bon;
         octets += f.octets;
         if (f.musique) {
-            std::snprintf(ligne, sizeof ligne, "%-20s %6.1f s   %6.1f LUFS   true peak %5.1f dBTP", sons_a_faire[i].fichier,
-                          f.mesure.secondes, f.mesure.lufs, f.mesure.crete_dbtp);
+            const ecart_sections& e = f.mesure.sections;
+            int n = std::snprintf(ligne, sizeof ligne, "%-20s %6.1f s   %6.1f LUFS   true peak %5.1f dBTP   sections %+.1f to %+.1f LU",
+                                  sons_a_faire[i].fichier, f.mesure.secondes, f.mesure.lufs, f.mesure.crete_dbtp, e.min, e.max);
+            if (e.libres > 0)
+                std::snprintf(ligne + n, sizeof ligne - size_t(n), " (intro, ending %+.1f to %+.1f)", e.min_libres, e.max_libres);
             ajoute_ligne_a_planche(ligne);
             std::printf("%s\n", ligne);
         }

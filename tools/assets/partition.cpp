@@ -117,15 +117,41 @@ std::vector<accord> lit_progression(const std::string& progression)
     return v;
 }
 
-// The chord's notes packed into the octave that starts at C of `octave`.
-std::vector<int> voicing(const accord& a, int octave, int transposition)
+// How an instrument takes a chord.
+enum prise_accord {
+    ACCORD_SERRE,     // the chord's notes packed into one octave (triads)
+    ACCORD_PUISSANCE, // root, fifth and octave: a distorted guitar turns thirds into mud
+    ACCORD_OCTAVE     // root and octave: an orchestra hit is a chord already
+};
+
+prise_accord prise_de(int programme)
+{
+    if (programme == gm::guitare_saturee || programme == gm::guitare_distorsion)
+        return ACCORD_PUISSANCE;
+    if (programme == gm::coup_orchestre)
+        return ACCORD_OCTAVE;
+    return ACCORD_SERRE;
+}
+
+// The chord's notes from C of `octave`: a triad packed into that octave from its root's
+// pitch class; a seventh or a ninth spread (root and fifth, the third and the seventh an
+// octave up, the ninth above them), so that no two of its notes rub a semitone apart and
+// the colour note sits on top.
+std::vector<int> voicing(const accord& a, int octave, int transposition, prise_accord prise)
 {
     const int base = 12 * (octave + 1);
+    const int racine = base + ((a.fondamentale + transposition) % 12 + 12) % 12;
     std::vector<int> notes;
-    for (int iv : a.intervalles) {
-        int n = (a.fondamentale + transposition + iv) % 12;
-        n = (n + 12) % 12;
-        notes.push_back(base + n + (iv >= 12 ? 12 : 0));
+    if (prise == ACCORD_PUISSANCE)
+        notes = {racine, racine + 7, racine + 12};
+    else if (prise == ACCORD_OCTAVE)
+        notes = {racine, racine + 12};
+    else if (a.intervalles.size() > 3 || a.intervalles.back() >= 10) {
+        for (int iv : a.intervalles)
+            notes.push_back(racine + (iv == 0 || iv == 7 ? iv : iv == 14 ? 26 : iv % 12 + 12));
+    } else {
+        for (int iv : a.intervalles)
+            notes.push_back(base + ((a.fondamentale + transposition + iv) % 12 + 12) % 12);
     }
     std::sort(notes.begin(), notes.end());
     notes.erase(std::unique(notes.begin(), notes.end()), notes.end());
@@ -167,6 +193,9 @@ std::vector<motif_batterie> motifs(groove g)
                 {kit::tom_medium, "....x......o...."}, {kit::tambourin, "o.o.o.o.o.o.o.o."}};
     case G_BATTEMENT:
         return {{kit::grosse_caisse, "x..o........x..o"}, {kit::charley_pied, "....o.......o..."}};
+    case G_DOUBLE:  // a double bass drum under a half-time snare
+        return {{kit::grosse_caisse, "xoxoxoxoxoxoxoxo"}, {kit::caisse_claire, "........x......."},
+                {kit::ride, "x...x...x...x..."}};
     case G_AUCUN: break;
     }
     return {};
@@ -188,6 +217,7 @@ void compositeur::instrument(int canal, int programme, int volume, int pan, int 
     };
     if (canal != canal_batterie)
         regle(EV_PROGRAMME, programme, 0);
+    programmes_[canal] = programme;
     regle(EV_CONTROLE, 7, volume);
     regle(EV_CONTROLE, 10, pan);
     regle(EV_CONTROLE, 91, reverb);
@@ -198,7 +228,14 @@ void compositeur::note(int canal, int touche, int pas, int duree, int velocite)
 {
     if (duree <= 0 || touche < 0 || touche > 127)
         return;
-    notes_.push_back({curseur_ + pas, duree, uint8_t(canal), uint8_t(touche), uint8_t(std::clamp(velocite, 1, 127))});
+    notes_.push_back(
+        {curseur_ + pas, duree, uint8_t(canal), uint8_t(touche), uint8_t(std::clamp(velocite, 1, 127)), false});
+}
+
+void compositeur::avance(int mesures, genre_section genre)
+{
+    sections_.push_back({curseur_, curseur_ + 16 * mesures, genre});
+    curseur_ += 16 * mesures;
 }
 
 void compositeur::frappe(int touche, int pas, int velocite) { note(canal_batterie, touche, pas, 1, velocite); }
@@ -226,6 +263,7 @@ int compositeur::melodie(int canal, const std::string& notes, int unite, int vel
             const int accent = (curseur_ + t) % 4 == 0 ? 6 : -4;
             note(canal, touche_de(jeton) + transposition, t, duree, velocite + accent);
             derniere = int(notes_.size()) - 1;
+            notes_.back().melodie = true;
         } else {
             derniere = -1;
         }
@@ -241,7 +279,7 @@ void compositeur::accords(int canal, const std::string& progression, style_accor
     for (const accord& a : lit_progression(progression)) {
         const int longueur = a.temps * 4;
         if (a.fondamentale >= 0) {
-            const std::vector<int> v = voicing(a, octave, transposition);
+            const std::vector<int> v = voicing(a, octave, transposition, prise_de(programmes_[canal]));
             const int n = int(v.size());
             switch (style) {
             case NAPPE:
@@ -364,16 +402,21 @@ void compositeur::batterie(groove g, int mesures, int velocite, bool remplissage
 morceau compositeur::termine(double secondes)
 {
     morceau m;
+    m.pas = pas_;
     m.evenements = reglages_;
     for (const note_posee& n : notes_) {
-        m.evenements.push_back({int64_t(n.debut) * pas_, EV_NOTE_ON, n.canal, n.touche, n.velocite});
-        m.evenements.push_back({int64_t(n.debut + n.duree) * pas_, EV_NOTE_OFF, n.canal, n.touche, 0});
+        m.evenements.push_back({int64_t(n.debut) * pas_, EV_NOTE_ON, n.canal, n.touche, n.velocite, n.melodie});
+        m.evenements.push_back({int64_t(n.debut + n.duree) * pas_, EV_NOTE_OFF, n.canal, n.touche, 0, n.melodie});
     }
+    for (const section_posee& p : sections_)
+        m.sections.push_back({int64_t(p.debut) * pas_, int64_t(p.fin) * pas_, p.genre});
     // Ties at one time: settings first, then the notes that end, then those that start.
     std::stable_sort(m.evenements.begin(), m.evenements.end(), [](const evenement& a, const evenement& b) {
         return a.echantillon != b.echantillon ? a.echantillon < b.echantillon : a.type < b.type;
     });
     m.longueur = std::max(int64_t(curseur_ + 1) * pas_, int64_t(std::llround(secondes * 44100.0)));
+    if (!m.sections.empty())
+        m.sections.back().fin = m.longueur;
     return m;
 }
 
@@ -381,15 +424,18 @@ morceau compositeur::termine_en_boucle()
 {
     const int longueur = curseur_;
     const size_t n = notes_.size();
+    const std::vector<section_posee> une_passe = sections_;
     for (size_t i = 0; i < n; i++) {
         note_posee copie = notes_[i];
         copie.debut += longueur;
         notes_.push_back(copie);
     }
     curseur_ = 2 * longueur;
+    sections_ = une_passe;
     morceau m = termine(0.0);
     m.longueur = int64_t(curseur_) * pas_;
     m.boucle = int64_t(longueur) * pas_;
+    m.sections.back().fin = m.boucle;
     m.avance = pas_ / 2;
     return m;
 }

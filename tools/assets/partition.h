@@ -29,14 +29,26 @@ struct evenement {
     int64_t echantillon;
     uint8_t type;  // see evenement_type
     uint8_t canal, a, b;
+    bool melodie = false;  // a note of a melody line, mixed apart from the accompaniment
 };
 // In this order when events fall on the same sample.
 enum evenement_type : uint8_t { EV_PROGRAMME, EV_CONTROLE, EV_NOTE_OFF, EV_NOTE_ON };
 
+// Sections keep within a few LU of one another, but for an intro or an ending that is
+// meant to be quieter or louder.
+enum genre_section : uint8_t { PASSAGE, INTRO, FIN };
+
+struct section_morceau {
+    int64_t debut, fin;  // samples; in a loop, within its first pass
+    genre_section genre;
+};
+
 // A tune ready to render: its events sorted by time, and its length in samples.
 struct morceau {
     std::vector<evenement> evenements;
+    std::vector<section_morceau> sections;  // in order, end to end; the last runs to the end
     int64_t longueur = 0;
+    int pas = 0;         // samples per sixteenth-note step
     int64_t boucle = 0;  // for a looping tune, the loop length (the events cover two loops)
     int64_t avance = 0;  // how far before the downbeat a loop is cut, away from any attack
 };
@@ -62,7 +74,7 @@ enum style_basse {
 };
 
 // Drum grooves of one bar; each has its own fill for the bar before a new section.
-enum groove { G_AUCUN, G_ROCK, G_DISCO, G_FUNK, G_DEMI, G_MARCHE, G_GALOP, G_TOMS, G_BATTEMENT };
+enum groove { G_AUCUN, G_ROCK, G_DISCO, G_FUNK, G_DEMI, G_MARCHE, G_GALOP, G_TOMS, G_BATTEMENT, G_DOUBLE };
 
 class compositeur {
 public:
@@ -76,7 +88,10 @@ public:
 
     // Where the next section starts, in steps; sections are written relative to it.
     int position() const { return curseur_; }
-    void avance(int mesures) { curseur_ += 16 * mesures; }
+    // Whole steps from the current position to `secondes` into the tune.
+    int pas_jusqua(double secondes) const { return int(secondes * 44100.0 / pas_) - curseur_; }
+    // Closes the section written at the current position, `mesures` bars long.
+    void avance(int mesures, genre_section genre = PASSAGE);
 
     // A melody: note names ("A4", "C#5", "Bb3", "-" for a rest), each lasting `unite`
     // steps times its ":n" count; "~" ties the previous note on. Returns its length in steps.
@@ -104,9 +119,16 @@ private:
     struct note_posee {
         int debut, duree;  // steps
         uint8_t canal, touche, velocite;
+        bool melodie;
+    };
+    struct section_posee {
+        int debut, fin;  // steps
+        genre_section genre;
     };
     int pas_;
     int curseur_ = 0;
+    int programmes_[16] = {};  // each channel's instrument, which decides how it takes a chord
     std::vector<evenement> reglages_;
     std::vector<note_posee> notes_;
+    std::vector<section_posee> sections_;
 };

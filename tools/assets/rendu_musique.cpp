@@ -1,6 +1,8 @@
 // FluidSynth rendering, loudness measurement and levelling.
 #include "rendu_musique.h"
 
+#include "niveau_sections.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -32,10 +34,11 @@ float gain_arrondi(double db)
 
 // Scales down the stretches whose samples would pass `plafond`: the gain glides down over
 // the `attaque` samples before a peak and back up over `relache` samples after it, so the
-// limiting never clicks.
-void limite(piste& s, float plafond)
+// limiting never clicks. In a loop the glides run on across the seam, twice round, so
+// that the gain there is the same at both ends.
+void limite(piste& s, float plafond, bool boucle)
 {
-    const size_t n = s.g.size();
+    const size_t n = s.g.size(), tours = boucle ? 2 : 1;
     constexpr float attaque = 1.0f / 256, relache = 1.0f / 8192;
     std::vector<float> gain(n, 1.0f);
     for (size_t i = 0; i < n; i++) {
@@ -43,10 +46,11 @@ void limite(piste& s, float plafond)
         if (a > plafond)
             gain[i] = plafond / a;
     }
-    for (size_t i = n - 1; i-- > 0;)
-        gain[i] = std::min(gain[i], gain[i + 1] + attaque);
-    for (size_t i = 1; i < n; i++)
-        gain[i] = std::min(gain[i], gain[i - 1] + relache);
+    for (size_t k = tours * n - 1; k-- > 0;)
+        if (boucle || k + 1 < n)
+            gain[k % n] = std::min(gain[k % n], gain[(k + 1) % n] + attaque);
+    for (size_t k = 1; k < tours * n; k++)
+        gain[k % n] = std::min(gain[k % n], gain[(k - 1) % n] + relache);
     for (size_t i = 0; i < n; i++) {
         s.g[i] *= gain[i];
         s.d[i] *= gain[i];
@@ -69,7 +73,10 @@ namespace {
 std::mutex rendu_en_cours;
 }
 
-bool rend_morceau(const morceau& m, piste& s)
+namespace {
+// One voice of the tune (its melody lines, or everything else) through a synthesizer of its
+// own; every setting goes to both, so that together they play the whole tune.
+bool rend_voie(const morceau& m, bool melodie, std::vector<float>& g, std::vector<float>& d)
 {
     std::unique_lock<std::mutex> un_seul(rendu_en_cours);
     fluid_set_log_function(FLUID_WARN, NULL, NULL);
@@ -97,12 +104,17 @@ bool rend_morceau(const morceau& m, piste& s)
     }
 
     const int64_t total = m.longueur;
-    std::vector<float> g(size_t(total), 0.0f), d(size_t(total), 0.0f);
+    g.assign(size_t(total), 0.0f);
+    d.assign(size_t(total), 0.0f);
+    auto de_la_voie = [&](const evenement& e) {
+        return (e.type != EV_NOTE_ON && e.type != EV_NOTE_OFF) || e.melodie == melodie;
+    };
     int64_t fait = 0;
     size_t e = 0;
     while (fait < total) {
-        while (e < m.evenements.size() && m.evenements[e].echantillon <= fait)
-            joue(syn, m.evenements[e++]);
+        for (; e < m.evenements.size() && m.evenements[e].echantillon <= fait; e++)
+            if (de_la_voie(m.evenements[e]))
+                joue(syn, m.evenements[e]);
         int64_t jusqua = total;
         if (e < m.evenements.size())
             jusqua = std::min(jusqua, m.evenements[e].echantillon);
@@ -114,7 +126,21 @@ bool rend_morceau(const morceau& m, piste& s)
     }
     delete_fluid_synth(syn);
     delete_fluid_settings(reglages);
-    un_seul.unlock();
+    return true;
+}
+
+thread_local ecart_sections sections_mesurees;
+}  // namespace
+
+bool rend_morceau(const morceau& m, piste& s)
+{
+    deux_voies v;
+    if (!rend_voie(m, true, v.mg, v.md) || !rend_voie(m, false, v.ag, v.ad))
+        return false;
+    std::vector<float> g, d;
+    mixe_sections(m, v, g, d);
+    sections_mesurees = mesure_sections(m, g, d);
+    const int64_t total = m.longueur;
 
     if (m.boucle > 0) {
         // One loop's worth from half a step before the second pass: it carries the first
@@ -124,6 +150,7 @@ bool rend_morceau(const morceau& m, piste& s)
         // exactly even where a free-running effect has moved on between the passes.
         const size_t debut = size_t(total - m.boucle - m.avance), suite = size_t(total - m.avance);
         const size_t n = size_t(m.boucle), fondu = size_t(m.avance);
+        s.boucle = true;
         s.g.assign(g.begin() + long(debut), g.begin() + long(debut + n));
         s.d.assign(d.begin() + long(debut), d.begin() + long(debut + n));
         for (size_t i = 0; i < fondu; i++) {
@@ -147,7 +174,7 @@ bool rend_morceau(const morceau& m, piste& s)
 
 mesure_son mesure(const piste& s, bool crete_vraie)
 {
-    mesure_son r{double(s.g.size()) / frequence_echantillons, -70, -70};
+    mesure_son r{double(s.g.size()) / frequence_echantillons, -70, -70, {}};
     // True peaks need an oversampled pass, four times the work: asked for only at the end.
     const int mode = crete_vraie ? EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK : EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK;
     ebur128_state* etat = ebur128_init(2, frequence_echantillons, mode);
@@ -179,14 +206,12 @@ mesure_son mesure(const piste& s, bool crete_vraie)
 mesure_son met_au_niveau(piste& s, double lufs, bool boucle)
 {
     // Loudness follows a plain gain exactly; the limiter takes a little away, which the
-    // second pass gives back. A loop is only scaled: a limiter's gain would not join up
-    // where the loop restarts.
+    // second pass gives back.
     mesure_son m = mesure(s, false);
     for (int passe = 0; passe < 2; passe++) {
         if (std::fabs(m.lufs - lufs) > 0.02)
             applique(s, gain_arrondi(lufs - m.lufs));
-        if (!boucle)
-            limite(s, gain_arrondi(crete_vraie_max_dbtp - 0.7));
+        limite(s, gain_arrondi(crete_vraie_max_dbtp - 0.7), boucle);
         m = mesure(s, passe == 1);
     }
     if (m.crete_dbtp > crete_vraie_max_dbtp) {
@@ -202,9 +227,11 @@ thread_local mesure_son derniere;
 
 void produit_musique(const morceau& m, piste& s)
 {
-    derniere = {0, -70, -70};
-    if (rend_morceau(m, s))
+    derniere = {0, -70, -70, {}};
+    if (rend_morceau(m, s)) {
         derniere = met_au_niveau(s, lufs_musique, m.boucle > 0);
+        derniere.sections = sections_mesurees;
+    }
 }
 
 mesure_son mesure_derniere_musique() { return derniere; }
@@ -217,8 +244,10 @@ double niveau_effet(const piste& s, int repetition_ms)
     const size_t total = std::max(n, pas > 0 ? size_t(frequence_echantillons * 3 / 2) : n) + frequence_echantillons / 2;
     joue.g.assign(total, 0.0f);
     joue.d.assign(total, 0.0f);
+    // Each effect has a mixing channel of its own, so a new play cuts the one before.
+    const size_t joue_jusqua = pas > 0 ? std::min(n, pas) : n;
     for (size_t debut = 0; debut < total; debut += pas > 0 ? pas : total)
-        for (size_t i = 0; i < n && debut + i < total; i++) {
+        for (size_t i = 0; i < joue_jusqua && debut + i < total; i++) {
             joue.g[debut + i] += s.g[i];
             joue.d[debut + i] += s.d[i];
         }

@@ -2,6 +2,7 @@
 // offline, on one thread, with fixed settings: the same events give the same samples.
 // Then every tune is brought to one loudness, measured as integrated loudness (EBU R128).
 #pragma once
+#include "niveau_sections.h"
 #include "partition.h"
 #include "synthese.h"
 
@@ -9,12 +10,14 @@
 constexpr double lufs_musique = -16.0;
 constexpr double crete_vraie_max_dbtp = -1.5;
 
-// Renders the tune; a looping tune gives exactly one loop, whose last sample runs into its
-// first. False (with a message) if the synthesizer or its SoundFont cannot be opened.
+// Renders the tune, its sections levelled; a looping tune gives exactly one loop, whose last
+// sample runs into its first. False (with a message) if the synthesizer or its SoundFont
+// cannot be opened.
 bool rend_morceau(const morceau& m, piste& s);
 
 struct mesure_son {
     double secondes, lufs, crete_dbtp;
+    ecart_sections sections;  // for a tune: how even its sections are
 };
 
 // Integrated loudness and true peak (or the sample peak, much quicker) as the EBU R128
@@ -22,7 +25,7 @@ struct mesure_son {
 mesure_son mesure(const piste& s, bool crete_vraie = true);
 
 // Brings the sound to the loudness given, holding true peaks under the ceiling with a
-// look-ahead limiter where it must (a loop is only scaled, so that its ends still meet).
+// look-ahead limiter where it must (round the seam of a loop, so that its ends still meet).
 mesure_son met_au_niveau(piste& s, double lufs, bool boucle = false);
 
 // Renders and levels a tune for the music files; an empty sound if it cannot be rendered.
@@ -31,8 +34,9 @@ void produit_musique(const morceau& m, piste& s);
 mesure_son mesure_derniere_musique();
 
 // An effect's level as the player hears it: the loudest momentary loudness (400 ms
-// window, LUFS) of the sound played once, or repeated every `repetition_ms` for a
-// second and a half when it is fired in bursts (the player's shot, ten a second).
+// window, LUFS) of the sound played once, or played again every `repetition_ms` for a
+// second and a half when it is fired in bursts (the player's shot, ten a second), each
+// play cutting the one before as on the game's mixing channels.
 double niveau_effet(const piste& s, int repetition_ms);
 
 // Scales an effect to that level.

@@ -1,5 +1,7 @@
 // Every sound of the game: short effects (sons_effets.cpp) and the tunes (musiques.cpp).
 #pragma once
+#include "airs.h"
+#include "rendu_musique.h"
 #include "synthese.h"
 
 // Effects.
@@ -15,15 +17,9 @@ void son_explosion_grosse(piste& s);
 void son_alerte(piste& s);
 void son_fanfare(piste& s);
 
-// Tunes.
-void musique_ciel(piste& s);
-void musique_boss(piste& s);
-void musique_ville(piste& s);
-void musique_nuages(piste& s);
-void musique_fils(piste& s);
-void musique_fils_boss(piste& s);
-void musique_continuer(piste& s);
-void musique_au_revoir(piste& s);
-void musique_usine(piste& s);
-void musique_boss_vaincu(piste& s);
-void musique_finale(piste& s);
+// Tunes: composed (airs.h), rendered and levelled.
+template <morceau (*air)()>
+void musique(piste& s)
+{
+    produit_musique(air(), s);
+}

@@ -1,19 +1,23 @@
 // The sound effects: shots, chimes, explosions, the warning siren and the closing jingle.
 // Each generator has its own fixed seed so that changing one sound leaves the others alone.
 // Levels are set against the music's loudness (-16 LUFS integrated), as loudest momentary
-// loudness: the player's shot, fired ten times a second, stays well under the music; the
-// warning stands out from it but only just.
+// loudness as the sound is fired in play: shots fired in streams are measured streaming,
+// each play cutting the one before on its channel, and together they stay under the music;
+// the warning, played three times a second apart, stands well over the last chord of the
+// stage tune that it closes.
 #include "rendu_musique.h"
 #include "sons.h"
 
 namespace {
-constexpr double niveau_tir_joueur = -26;  // measured as fired, every 100 ms
-constexpr double niveau_tir_ennemi = -23;
-constexpr double niveau_alerte = -14;
+constexpr double niveau_tir_joueur = -26;  // fired every 100 ms
+constexpr double niveau_tir_ennemi = -25;
+constexpr int cadence_eventail_ms = 100;  // the busiest enemies fire ten fans a second
+constexpr int cadence_rafale_ms = 125;    // the stage 4 boss fires eight bursts a second
+constexpr double niveau_alerte = -12;
 constexpr double niveau_explosion_joueur = -14;
 constexpr double niveau_explosion_petite = -20;
 constexpr double niveau_explosion_grosse = -15;
-constexpr double niveau_super = -16;
+constexpr double niveau_super = -21;  // a full gauge comes about once a second in a dense fight
 constexpr double niveau_carillon = -19;
 constexpr double niveau_fanfare = -16;
 }  // namespace
@@ -32,16 +36,16 @@ void son_tir_eventail(piste& s)
     // The enemy fans: a lower, longer "pew" of a saw sliding down nearly two octaves.
     note(s, 0, 0.12f, 700, SCIE, 0.5f, {0.003f, 0.08f, 0.3f, 0.06f}, 0, 0.3f);
     note(s, 0, 0.12f, 350, TRIANGLE, 0.3f, {0.003f, 0.08f, 0.3f, 0.06f}, 0, 0.3f);
-    met_effet_au_niveau(s, niveau_tir_ennemi);
+    met_effet_au_niveau(s, niveau_tir_ennemi, cadence_eventail_ms);
 }
 
 void son_tir_rafale(piste& s)
 {
-    // The enemy bursts: a dull thud with a hiss, no clear pitch.
-    hasard h(4);
-    note(s, 0, 0.05f, 220, CARRE, 0.4f, {0.001f, 0.04f, 0.2f, 0.03f}, 0, 0.5f);
-    bruit(s, 0, 0.06f, 0.5f, 0.5f, {0.001f, 0.05f, 0.2f, 0.04f}, h);
-    met_effet_au_niveau(s, niveau_tir_ennemi);
+    // The enemy bursts: a short low "thup", a triangle dropping an octave with a soft
+    // overtone on its attack; no noise, so that eight a second leave the music's highs clear.
+    note(s, 0, 0.06f, 330, TRIANGLE, 0.5f, {0.001f, 0.04f, 0.2f, 0.03f}, 0, 0.5f);
+    note(s, 0, 0.02f, 990, SINUS, 0.12f, env_percussion, 0, 0.5f);
+    met_effet_au_niveau(s, niveau_tir_ennemi, cadence_rafale_ms);
 }
 
 void son_super_tir(piste& s)
@@ -103,12 +107,13 @@ void son_explosion_grosse(piste& s)
 
 void son_alerte(piste& s)
 {
-    // A two-tone siren, four cycles, with soft edges.
-    for (int i = 0; i < 4; i++) {
-        note(s, i * 0.5f, 0.23f, 660, CARRE, 0.4f, {0.01f, 0.02f, 0.9f, 0.02f});
-        note(s, i * 0.5f + 0.25f, 0.23f, 880, CARRE, 0.4f, {0.01f, 0.02f, 0.9f, 0.02f});
+    // A two-tone siren, two cycles with soft edges: under a second, as the game plays it
+    // once a second for three seconds and the boss tune comes in at the fourth.
+    for (int i = 0; i < 2; i++) {
+        note(s, i * 0.48f, 0.22f, 660, CARRE, 0.4f, {0.01f, 0.02f, 0.9f, 0.02f});
+        note(s, i * 0.48f + 0.24f, 0.22f, 880, CARRE, 0.4f, {0.01f, 0.02f, 0.9f, 0.02f});
     }
-    met_effet_au_niveau(s, niveau_alerte);
+    met_effet_au_niveau(s, niveau_alerte, 1000);
 }
 
 void son_fanfare(piste& s)

@@ -9,6 +9,7 @@ constexpr int frequence_echantillons = 44100;
 
 struct piste {
     std::vector<float> g, d;  // left and right, -1..1
+    bool boucle = false;      // a tune that the game restarts whenever it ends
 };
 
 enum onde { SINUS, CARRE, SCIE, TRIANGLE };
