@@ -2,16 +2,16 @@
 // and nothing else lands in place, the paths written into the menu entry follow the prefix,
 // the installed game starts as that entry starts it, the desktop files pass their
 // validators, and the manual page and metadata agree with the program they describe.
+#include "support/commande.h"
+
 #include <SDL_image.h>
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -19,24 +19,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string PREFIXE = "/opt/essai";
-
-struct issue {
-    int statut;  // exit status, or -1 when the command did not exit by itself
-    std::string sortie;
-};
-
-issue execute(const std::string& commande)
-{
-    std::FILE* flux = popen((commande + " 2>&1").c_str(), "r");
-    issue r{-1, ""};
-    char morceau[256];
-    while (std::fgets(morceau, sizeof morceau, flux) != NULL)
-        r.sortie += morceau;
-    const int attente = pclose(flux);
-    if (WIFEXITED(attente))
-        r.statut = WEXITSTATUS(attente);
-    return r;
-}
 
 std::string contenu(const fs::path& fichier)
 {
