@@ -3,6 +3,7 @@
 // the game plays on in silence; and a kill ends it at once.
 #include "memoire/suivi.h"
 #include "police/police.h"
+#include "support/commande.h"
 
 #include <algorithm>
 #include <chrono>
@@ -18,26 +19,12 @@ namespace {
 
 constexpr const char* JEU = JEU_DOSSIER "/polarite";
 
-struct issue {
-    int statut;  // exit status, or -1 when the program did not exit by itself
-    std::string sortie;
-};
-
 // Runs the game in `dossier` with the given environment settings (a shell `env` argument
 // list, "-u NAME" removes a variable) and command line, and collects what it prints.
 issue lance_jeu(const std::string& dossier, const std::string& environnement, const std::string& arguments = "")
 {
-    const std::string commande = "cd '" + dossier + "' && env -u DISPLAY " + environnement +
-                                 " timeout -s KILL 60 '" + JEU + "' " + arguments + " 2>&1";
-    std::FILE* flux = popen(commande.c_str(), "r");
-    issue r{-1, ""};
-    char morceau[256];
-    while (std::fgets(morceau, sizeof morceau, flux) != NULL)
-        r.sortie += morceau;
-    const int attente = pclose(flux);
-    if (WIFEXITED(attente))
-        r.statut = WEXITSTATUS(attente);
-    return r;
+    return execute("cd '" + dossier + "' && env -u DISPLAY " + environnement + " timeout -s KILL 60 '" + JEU + "' " +
+                   arguments);
 }
 
 int nb_lignes(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }

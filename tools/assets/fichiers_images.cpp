@@ -1,4 +1,5 @@
-// PNG and BMP writers for flattened pictures.
+// PNG and BMP writers for flattened pictures, and the PNG writer for pictures that keep
+// their transparency (the desktop icons).
 #include "fichiers_images.h"
 
 #include <SDL.h>
@@ -41,7 +42,9 @@ image_finale aplatit(const toile& t, bool a_cle, uint8_t r, uint8_t g, uint8_t b
     return im;
 }
 
-bool ecrit_png(const std::string& chemin, const image_finale& im)
+namespace {
+// Writes h rows of `octets_par_pixel` bytes a pixel (3: RGB, 4: RGBA) from `donnees`.
+bool ecrit_png_brut(const std::string& chemin, int l, int h, int type, const uint8_t* donnees, int octets_par_pixel)
 {
     FILE* f = std::fopen(chemin.c_str(), "wb");
     if (f == NULL) {
@@ -57,14 +60,30 @@ bool ecrit_png(const std::string& chemin, const image_finale& im)
         return false;
     }
     png_init_io(png, f);
-    png_set_IHDR(png, info, im.l, im.h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, l, h, 8, type, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    for (int y = 0; y < im.h; y++)
-        png_write_row(png, const_cast<png_bytep>(&im.rgb[size_t(y) * im.l * 3]));
+    for (int y = 0; y < h; y++)
+        png_write_row(png, const_cast<png_bytep>(donnees + size_t(y) * l * octets_par_pixel));
     png_write_end(png, NULL);
     png_destroy_write_struct(&png, &info);
     return std::fclose(f) == 0;
+}
+}  // namespace
+
+bool ecrit_png(const std::string& chemin, const image_finale& im)
+{
+    return ecrit_png_brut(chemin, im.l, im.h, PNG_COLOR_TYPE_RGB, im.rgb.data(), 3);
+}
+
+bool ecrit_png_transparent(const std::string& chemin, const toile& t)
+{
+    std::vector<uint8_t> rgba(t.px.size() * 4);
+    for (size_t i = 0; i < t.px.size(); i++) {
+        const pixel& p = t.px[i];
+        rgba[i * 4] = octet(p.r), rgba[i * 4 + 1] = octet(p.g), rgba[i * 4 + 2] = octet(p.b);
+        rgba[i * 4 + 3] = octet(p.a * 255);
+    }
+    return ecrit_png_brut(chemin, t.l, t.h, PNG_COLOR_TYPE_RGB_ALPHA, rgba.data(), 4);
 }
 
 bool ecrit_bmp(const std::string& chemin, const image_finale& im)

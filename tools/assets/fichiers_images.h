@@ -1,5 +1,6 @@
 // Turning a canvas into the bytes of a picture file: flattening with or without a colour
-// key, then writing a 24-bit RGB PNG (libpng) or a BMP (SDL_SaveBMP).
+// key, then writing a 24-bit RGB PNG (libpng) or a BMP (SDL_SaveBMP); and the RGBA PNG of the
+// desktop icons.
 #pragma once
 #include "toile.h"
 
@@ -22,3 +23,7 @@ image_finale aplatit(const toile& t, bool a_cle, uint8_t r, uint8_t g, uint8_t b
 // Write the file; false (with a message) on failure.
 bool ecrit_png(const std::string& chemin, const image_finale& im);
 bool ecrit_bmp(const std::string& chemin, const image_finale& im);
+
+// A 32-bit RGBA PNG of the canvas itself, its coverage as the alpha channel: for pictures
+// shown by the desktop rather than the game, which keeps its pictures RGB with colour keys.
+bool ecrit_png_transparent(const std::string& chemin, const toile& t);

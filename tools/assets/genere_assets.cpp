@@ -1,10 +1,12 @@
 // The asset generator: draws every picture and composes every sound the game loads, into
 // the game folder given on the command line, then a contact sheet of all pictures beside
 // that folder. Same bytes on every run. File names after the folder make only those files
-// (and no contact sheet), for a quick look at one picture or a check on a few.
+// (and no contact sheet), for a quick look at one picture or a check on a few. With
+// "--icons FOLDER" it draws only the desktop icons, which the game itself never loads.
 #include "catalogue.h"
 #include "fichiers_images.h"
 #include "fichiers_sons.h"
+#include "icone.h"
 #include "planche.h"
 #include "police_image.h"
 #include "rendu_musique.h"
@@ -195,10 +197,12 @@ bool genere_sons(const std::string& dossier, long& octets)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <game folder> [file ...]\n", argv[0]);
+    if (argc < 2 || (std::strcmp(argv[1], "--icons") == 0 && argc != 3)) {
+        std::fprintf(stderr, "usage: %s <game folder> [file ...]\n       %s --icons <folder>\n", argv[0], argv[0]);
         return 2;
     }
+    if (std::strcmp(argv[1], "--icons") == 0)
+        return ecrit_icones(argv[2]) ? 0 : 1;
     choisis.assign(argv + 2, argv + argc);
     const auto debut = std::chrono::steady_clock::now();
     const std::string dossier = argv[1];
