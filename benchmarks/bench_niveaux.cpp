@@ -11,6 +11,7 @@
 #include "sans_ecran.h"
 #include "support/pilote_auto.h"
 
+#include "boucle/entree.h"
 #include "contenu/niveaux_du_jeu.h"
 #include "memoire/suivi.h"
 #include "plateforme/horloge.h"
@@ -88,9 +89,9 @@ void crochet()
     const instant debut = maintenant();
     const Uint32 virtuel = horloge_ms();
     const scene* s = niveau_scene_en_cours();
-    // Only the intervals that span one 13 ms wait are frames: not the title card's hold,
+    // Only the intervals that span one 13 ms wait after the ship's entry are frames of play: not the title card's hold,
     // nor the pause after the boss's death.
-    if (s != NULL && appels > 1 && virtuel - virtuel_precedent == static_cast<Uint32>(PERIODE_IMAGE)) {
+    if (s != NULL && appels > IMAGES_ENTREE && virtuel - virtuel_precedent == static_cast<Uint32>(PERIODE_IMAGE)) {
         ajoute(s->joueur->image == image(R, IMG_VAISSEAU_FINISH) ? images_cloture : images_jeu, fin_crochet, debut);
     }
     if (s != NULL)

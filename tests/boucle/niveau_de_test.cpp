@@ -1,6 +1,7 @@
 // The test stage and the helpers that watch it.
 #include "niveau_de_test.h"
 
+#include "boucle/entree.h"
 #include "boucle/joueur.h"
 #include "memoire/suivi.h"
 #include "plateforme/horloge.h"
@@ -107,8 +108,14 @@ bilan NiveauTest::joue(const parametres_niveau& p, int mode, int score, std::fun
 {
     Uint32 precedent = horloge_ms();
     int numero = 0;
+    int entree = 0;
     action_rappel = [&]() {
         const Uint32 maintenant = horloge_ms();
+        if (numero == 1 && entree < IMAGES_ENTREE) {
+            entree++;
+            precedent = maintenant;
+            return;
+        }
         attente_vue vue;
         vue.s = niveau_scene_en_cours();
         vue.duree = maintenant - precedent;

@@ -18,7 +18,8 @@ struct distribution_test {
 };
 
 // What a test sees after every wait of the stage: the first is the three-second hold,
-// then one per paced frame, then the end's pauses.
+// then one per paced frame of play, then the end's pauses (the entry animation's frames,
+// between the hold and play, are not shown).
 struct attente_vue {
     const scene* s;       // NULL once the stage has released everything
     Uint32 duree;         // how long the wait just over lasted, ms

@@ -4,6 +4,7 @@
 // right after its first frame so that the frames of interest start at known stage times.
 #include "partie_suivie.h"
 
+#include "boucle/entree.h"
 #include "memoire/suivi.h"
 #include "contenu/niveau_final.h"
 #include "plateforme/horloge.h"
@@ -33,17 +34,17 @@ struct observation {
 };
 observation obs;
 
-// Called after every wait: the title card's hold, then each frame's pacing (which is where
+// Called after every wait: the title card's hold, the entry animation's frames, then each frame's pacing (which is where
 // the clock jumps and the boss falls, before the frame that follows reads its hit points),
 // then the 100 ms pause, then the closing frames (the first of which does not wait).
 void observe()
 {
     const scene* s = niveau_scene_en_cours();
-    if (s == NULL || ++obs.appels == 1)
+    if (s == NULL || ++obs.appels <= 1 + IMAGES_ENTREE)
         return;
     const Uint32 maintenant = horloge_ms() - s->debut;
     const Uint32 duree = horloge_ms() - obs.precedent;
-    if (obs.appels == 2)
+    if (obs.appels == 2 + IMAGES_ENTREE)
         horloge_avance(DEBUT_APRES_SAUT - maintenant);
     const Uint32 prochaine = horloge_ms() - s->debut;
     obs.precedent = horloge_ms();

@@ -8,6 +8,7 @@
 #include "support/pilote_auto.h"
 
 #include "boucle/niveau.h"
+#include "boucle/entree.h"
 #include "contenu/niveaux_du_jeu.h"
 #include "ecrans/ecran_continue.h"
 #include "ecrans/ecran_entre_niveaux.h"
@@ -55,7 +56,7 @@ int images_cloture = 0;
 void observe_niveau()
 {
     const scene* s = niveau_scene_en_cours();
-    if (s == NULL || ++appels < 2)  // the first wait is the title card's hold
+    if (s == NULL || ++appels <= 1 + IMAGES_ENTREE)  // the title card's hold, then the ship's entry
         return;
     if (s->joueur->image == image(R, IMG_VAISSEAU_FINISH)) {  // the ship at rest: closing
         ++images_cloture;

@@ -2,16 +2,14 @@
 // mixer played, as WAV files and a loudness report (see rapport_ecoute.h), into
 // <build>/ecoute/niveau<N>.*.
 //
-//   ecoute <stage> [--reel] [--jusqua S] [--entree-ms N]
+//   ecoute <stage> [--reel] [--jusqua S]
 //
 // <stage> as --stage names it ("1" to "5", "final"). By default the stage runs on the virtual
 // clock and the mixer runs buffer by buffer in step with it (on SDL's disk driver, which
 // then only takes silence): a stage of three minutes is heard in seconds, and two runs give
 // the same bytes. --reel plays it on the real clock, the mixer on its device's own thread
 // (SDL_AUDIODRIVER, or the disk driver paced at one buffer per 46 ms when none is set).
-// --jusqua S presses Escape S seconds after the stage tune started. --entree-ms N gives each
-// of the 46 frames of the ship's entry N ms of virtual time (13 by default, the frame period),
-// as the game does not pace that animation itself and it takes no virtual time.
+// --jusqua S presses Escape S seconds after the stage tune started.
 #include "mixeur_enregistre.h"
 #include "rapport_ecoute.h"
 #include "support/clavier.h"
@@ -33,17 +31,14 @@
 
 namespace {
 constexpr int MODE_TRICHE = 2;
-constexpr int FRAMES_ENTREE = 46;
 constexpr int FE = 44100;
 
 const ressources* R = NULL;
 bool pas_a_pas = true;
-int entree_ms = 13;
 long jusqua_trames = -1;  // Escape this many frames after the stage tune started; -1 never
 Uint32 debut_virtuel = 0;
 std::vector<lancement> journal;
 long debut_musique = -1;
-int flips_entree = 0;  // entry frames still to be given their time
 bool echappe = false;
 
 long trames() { return trames_mixees(); }
@@ -70,7 +65,6 @@ int slot_de(const void* p)
 void apres_image()
 {
     rattrape();
-    flips_entree = 0;  // a wait: the game paces this part itself
     if (!echappe && jusqua_trames >= 0 && debut_musique >= 0 && trames() - debut_musique >= jusqua_trames) {
         presse_touche(SDLK_ESCAPE);
         echappe = true;
@@ -96,10 +90,8 @@ extern "C" int Mix_PlayMusic(Mix_Music* musique, int boucles)
     static auto de_sdl = reinterpret_cast<int (*)(Mix_Music*, int)>(dlsym(RTLD_NEXT, "Mix_PlayMusic"));
     const int r = de_sdl(musique, boucles);
     journal.push_back({trames(), CANAL_MUSIQUE, slot_de(musique)});
-    if (debut_musique < 0) {
+    if (debut_musique < 0)
         debut_musique = trames();
-        flips_entree = FRAMES_ENTREE;  // the ship's entry follows the stage tune's start
-    }
     return r;
 }
 
@@ -114,11 +106,7 @@ extern "C" int SDL_Flip(SDL_Surface* surface)
 {
     static auto de_sdl = reinterpret_cast<int (*)(SDL_Surface*)>(dlsym(RTLD_NEXT, "SDL_Flip"));
     const int r = de_sdl(surface);
-    if (pas_a_pas && flips_entree > 0) {
-        flips_entree--;
-        horloge_avance(Uint32(entree_ms));
-        rattrape();
-    } else if (!pas_a_pas) {
+    if (!pas_a_pas) {
         pilote_image();  // on the real clock nothing calls the autopilot: each flip does
         apres_image();
     }
@@ -133,14 +121,12 @@ int main(int argc, char** argv)
             pas_a_pas = false;
         else if (std::strcmp(argv[i], "--jusqua") == 0 && i + 1 < argc)
             jusqua_trames = long(std::atof(argv[++i]) * FE);
-        else if (std::strcmp(argv[i], "--entree-ms") == 0 && i + 1 < argc)
-            entree_ms = std::atoi(argv[++i]);
         else
             nom = argv[i];
     }
     const int n = nom != NULL ? niveau_nomme(nom) : -1;
     if (n < 0) {
-        std::fprintf(stderr, "usage: %s <stage: 1 to 5 or final> [--reel] [--jusqua S] [--entree-ms N]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <stage: 1 to 5 or final> [--reel] [--jusqua S]\n", argv[0]);
         return 2;
     }
 
