@@ -1,6 +1,7 @@
-// The program entry: reads the command line, finds the data folder, opens the display and the mixer, initialises
-// SDL, loads the catalogue and runs the game's sequence until the player leaves. Every way out releases what is held,
-// and every start-up failure says what failed and why, then ends with status 1.
+// The program entry: reads the command line, finds the data folder, opens the display and
+// the mixer, initialises SDL, loads the catalogue and runs the game's sequence until the
+// player leaves. Every way out releases what is held, and every start-up failure says what
+// failed and why, then ends with status 1.
 #include "main/options.h"
 #include "main/sequence.h"
 #include "memoire/suivi.h"

@@ -65,7 +65,9 @@ bool groupe_converti(const ressources* r, const groupe_images& g)
 
 bool charge_groupe(ressources* r, const groupe_images& g)
 {
-    pour_chaque_slot(g, [&](int slot) { r->slots[slot] = lit_image(table_ressources[slot].fichier, table_ressources[slot].lecture); });
+    pour_chaque_slot(g, [&](int slot) {
+        r->slots[slot] = lit_image(table_ressources[slot].fichier, table_ressources[slot].lecture);
+    });
     if (!groupe_complet(r, g))
         return false;
     // The key is set in the picture's own format, before conversion, so the copy keeps it.
@@ -101,7 +103,8 @@ bool charge_sons(ressources* r)
         }
     }
     for (int slot = PREMIER_SON; slot < NB_RESSOURCES; slot++) {
-        // A file that cannot be opened keeps its own reason: the mixer would only say it got no stream.
+        // A file that cannot be opened keeps its own reason: the mixer would only say that it
+        // was given no stream.
         SDL_RWops* flux = SDL_RWFromFile(chemin_donnee(table_ressources[slot].fichier).texte, "rb");
         r->slots[slot] = flux != NULL ? Mix_LoadWAV_RW(flux, 1) : NULL;
         if (r->slots[slot] == NULL) {
