@@ -12,7 +12,6 @@
 #include <cstdlib>
 
 namespace {
-constexpr const char* CHEMIN_POLICE = "./Images/font01.png";
 constexpr Uint32 TENUE_CARTE_TITRE = 3000;
 constexpr int FONDU = 1000;
 
@@ -36,7 +35,7 @@ deroulement prepare_niveau(SDL_Surface* ecran, int mode, int score, int periode_
     d.boss = distribution[p->index_boss];
 
     d.s = cree_scene(joueur, p->capacite, horloge_ms(), image(r, IMG_BARRE), image(r, IMG_1P), image(r, IMG_VIE),
-                     image(r, IMG_VIE2), CHEMIN_POLICE);
+                     image(r, IMG_VIE2), FICHIER_POLICE);
     fixe_image_cheat(d.s, image(r, IMG_CHEAT));
     fixe_images_jauge(d.s, image(r, IMG_BARRE_ROUGE), image(r, IMG_BARRE_BLEU));
     d.s->score = score;

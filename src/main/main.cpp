@@ -1,19 +1,19 @@
-// The program entry: reads the command line, opens the display and the mixer, initialises
-// SDL, loads the catalogue and runs the game's sequence until the player leaves. Every way out releases what is held,
-// and every start-up failure says what failed and why, then ends with status 1.
+// The program entry: reads the command line, finds the data folder, opens the display and
+// the mixer, initialises SDL, loads the catalogue and runs the game's sequence until the
+// player leaves. Every way out releases what is held, and every start-up failure says what
+// failed and why, then ends with status 1.
 #include "main/options.h"
 #include "main/sequence.h"
 #include "memoire/suivi.h"
 #include "plateforme/affichage.h"
 #include "plateforme/arret.h"
+#include "plateforme/donnees.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -79,10 +79,7 @@ bool ouvre_son()
 // Names the file that failed, the folder it was looked for in, and the loader's reason.
 void signale_donnees_absentes()
 {
-    char dossier[PATH_MAX];
-    if (getcwd(dossier, sizeof dossier) == NULL)
-        std::snprintf(dossier, sizeof dossier, "the current folder");
-    std::printf("Cannot load the game data from %s: %s\n", dossier, ressources_erreur());
+    std::printf("Cannot load the game data from %s: %s\n", dossier_donnees(), ressources_erreur());
 }
 
 void libere_catalogue(ressources* r)
@@ -111,6 +108,11 @@ int main(int argc, char** argv)
         return SORTIE_USAGE;
     case OPTIONS_JOUER:
         break;
+    }
+    // Found before a window opens: without its data the game has nothing to show.
+    if (!cherche_donnees(options.donnees, table_ressources[0].fichier)) {
+        std::printf("%s\n", donnees_erreur());
+        return SORTIE_ECHEC;
     }
     installe_arret();
     std::atexit(SDL_Quit);

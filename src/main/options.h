@@ -1,14 +1,13 @@
 // The command line: without options the game runs full screen from stage 1; the options
-// ask for a window, a scaled window, or a first stage to practise.
+// ask for a window, a scaled window, a first stage to practise, or the data folder.
 #pragma once
 #include <cstddef>
-
-constexpr const char* VERSION_JEU = "1.0";
 
 struct options_jeu {
     bool fenetre;  // a window rather than full screen
     int echelle;   // window pixels per game pixel, 1 to ECHELLE_MAX
     int premier_niveau;  // row of the stage table each game starts at
+    const char* donnees;  // the data folder named by --data, or NULL
 };
 
 enum suite_options { OPTIONS_JOUER, OPTIONS_AIDE, OPTIONS_VERSION, OPTIONS_ERREUR };

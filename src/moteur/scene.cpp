@@ -6,6 +6,7 @@
 #include "memoire/suivi.h"
 #include "moteur/collision.h"
 #include "moteur/hud.h"
+#include "plateforme/donnees.h"
 #include "plateforme/horloge.h"
 #include "police/police.h"
 #include "ressources/ressources.h"
@@ -29,15 +30,11 @@ constexpr int DEGATS_AUTRE_COULEUR = 2;
 constexpr int LARGEUR_EXPLOSION_JOUEUR = 32;
 constexpr int HAUTEUR_EXPLOSION_JOUEUR = 30;
 
-const char* const fichiers_chiffres[10] = {
-    "Images/Zero.bmp", "Images/Un.bmp",   "Images/Deux.bmp", "Images/Trois.bmp", "Images/Quatre.bmp",
-    "Images/Cinq.bmp", "Images/Six.bmp", "Images/Sept.bmp", "Images/Huit.bmp",  "Images/Neuf.bmp",
-};
-
-// A BMP keyed on black, in the display format, tracked: libere_tout frees the copy.
+// A BMP of the data folder keyed on black, in the display format, tracked: libere_tout
+// frees the copy.
 SDL_Surface* charge_bmp_ecran(const char* nom)
 {
-    SDL_Surface* chargee = charge_bmp_suivi(nom);
+    SDL_Surface* chargee = charge_bmp_suivi(chemin_donnee(nom).texte);
     SDL_SetColorKey(chargee, SDL_SRCCOLORKEY, SDL_MapRGB(chargee->format, 0, 0, 0));
     return convertit_suivie(chargee, convertit_ecran);
 }
@@ -265,14 +262,14 @@ scene* cree_scene(vaisseau* joueur, int capacite, Uint32 debut, SDL_Surface* bar
     s->image_1p = image_1p;
     s->icone_vie0 = vie0;
     s->icone_vie1 = vie1;
-    s->image_score = charge_bmp_ecran("Images/Score.bmp");
+    s->image_score = charge_bmp_ecran(FICHIER_SCORE);
     s->image_cheat = vie1;
     s->jauge = 0;
     s->attente = NULL;
-    s->police = charge_police_suivie(chemin_police);
+    s->police = charge_police_suivie(chemin_donnee(chemin_police).texte);
     s->score = 0;
     for (int i = 0; i < 10; i++)
-        s->images_chiffres[i] = charge_bmp_ecran(fichiers_chiffres[i]);
+        s->images_chiffres[i] = charge_bmp_ecran(table_ressources[IMG_CHIFFRES[i]].fichier);
     places_chiffres(X_SCORE, Y_SCORE, s->rects_chiffres);
     return s;
 }

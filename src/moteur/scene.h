@@ -35,8 +35,9 @@ struct scene {
     SDL_Rect rects_chiffres[4];        // where the score's thousands, hundreds, tens and units go
 };
 
-// A new scene with nothing released: the score picture, the ten digits (keyed on black, in
-// the display format) and the font at `chemin_police` loaded through the tracked allocator.
+// A new scene with nothing released: the score picture, the catalogue's ten digit pictures
+// (keyed on black, in the display format) and the font `chemin_police` loaded from the data
+// folder through the tracked allocator.
 scene* cree_scene(vaisseau* joueur, int capacite, Uint32 debut, SDL_Surface* barre, SDL_Surface* image_1p,
                   SDL_Surface* vie0, SDL_Surface* vie1, const char* chemin_police);
 // Sets the gauge strips shown while the ship is red (image0) and blue (image1).

@@ -1,6 +1,9 @@
-// Loading and release of the resource catalogue: all or nothing. The first file that fails
-// is noted with the loader's own reason, for the start-up message.
+// Loading and release of the resource catalogue, with the files read outside it: all or
+// nothing. The first file that fails is noted with the loader's own reason, for the start-up
+// message.
 #include "ressources/ressources.h"
+
+#include "plateforme/donnees.h"
 
 #include <SDL_image.h>
 #include <cstdio>
@@ -17,12 +20,13 @@ void note_echec(const char* fichier, const char* raison)
         std::snprintf(echec, sizeof echec, "\"%s\": %s", fichier, raison);
 }
 
-SDL_Surface* lit_image(const entree_ressource& e)
+SDL_Surface* lit_image(const char* fichier, chargeur lecture)
 {
-    SDL_Surface* s = e.lecture == CHARGEUR_PNG ? IMG_Load(e.fichier)
-                                               : SDL_LoadBMP_RW(SDL_RWFromFile(e.fichier, "rb"), 1);
+    const chemin_donnees chemin = chemin_donnee(fichier);
+    SDL_Surface* s = lecture == CHARGEUR_PNG ? IMG_Load(chemin.texte)
+                                             : SDL_LoadBMP_RW(SDL_RWFromFile(chemin.texte, "rb"), 1);
     if (s == NULL)
-        note_echec(e.fichier, SDL_GetError());
+        note_echec(fichier, SDL_GetError());
     return s;
 }
 
@@ -61,7 +65,9 @@ bool groupe_converti(const ressources* r, const groupe_images& g)
 
 bool charge_groupe(ressources* r, const groupe_images& g)
 {
-    pour_chaque_slot(g, [&](int slot) { r->slots[slot] = lit_image(table_ressources[slot]); });
+    pour_chaque_slot(g, [&](int slot) {
+        r->slots[slot] = lit_image(table_ressources[slot].fichier, table_ressources[slot].lecture);
+    });
     if (!groupe_complet(r, g))
         return false;
     // The key is set in the picture's own format, before conversion, so the copy keeps it.
@@ -90,18 +96,37 @@ bool charge_groupe(ressources* r, const groupe_images& g)
 bool charge_sons(ressources* r)
 {
     for (int slot = PREMIERE_MUSIQUE; slot < PREMIER_SON; slot++) {
-        r->slots[slot] = Mix_LoadMUS(table_ressources[slot].fichier);
+        r->slots[slot] = Mix_LoadMUS(chemin_donnee(table_ressources[slot].fichier).texte);
         if (r->slots[slot] == NULL) {
             note_echec(table_ressources[slot].fichier, Mix_GetError());
             return false;
         }
     }
     for (int slot = PREMIER_SON; slot < NB_RESSOURCES; slot++) {
-        r->slots[slot] = Mix_LoadWAV_RW(SDL_RWFromFile(table_ressources[slot].fichier, "rb"), 1);
+        // A file that cannot be opened keeps its own reason: the mixer would only say that it
+        // was given no stream.
+        SDL_RWops* flux = SDL_RWFromFile(chemin_donnee(table_ressources[slot].fichier).texte, "rb");
+        r->slots[slot] = flux != NULL ? Mix_LoadWAV_RW(flux, 1) : NULL;
         if (r->slots[slot] == NULL) {
             note_echec(table_ressources[slot].fichier, Mix_GetError());
             return false;
         }
+    }
+    return true;
+}
+
+// The files read outside the catalogue, each read once here as it is read later.
+bool verifie_fichiers_hors_catalogue()
+{
+    const struct {
+        const char* fichier;
+        chargeur lecture;
+    } fichiers[] = {{FICHIER_POLICE, CHARGEUR_PNG}, {FICHIER_SCORE, CHARGEUR_BMP}, {FICHIER_PERDU, CHARGEUR_PNG}};
+    for (const auto& f : fichiers) {
+        SDL_Surface* s = lit_image(f.fichier, f.lecture);
+        if (s == NULL)
+            return false;
+        SDL_FreeSurface(s);
     }
     return true;
 }
@@ -120,7 +145,7 @@ ressources* charge_ressources()
     for (int g = 0; g < NB_GROUPES_IMAGES && complet; g++)
         complet = charge_groupe(r, groupes_images[g]);
     if (complet)
-        complet = charge_sons(r);
+        complet = charge_sons(r) && verifie_fichiers_hors_catalogue();
     if (!complet) {
         libere_ressources(r);
         std::free(r);

@@ -41,8 +41,15 @@ inline SDL_Surface* image(const ressources* r, int slot) { return static_cast<SD
 inline Mix_Music* musique(const ressources* r, int slot) { return static_cast<Mix_Music*>(r->slots[slot]); }
 inline Mix_Chunk* son(const ressources* r, int slot) { return static_cast<Mix_Chunk*>(r->slots[slot]); }
 
-// Loads the whole catalogue, or nothing: NULL when any file fails.
-// Needs the video mode set and the mixer open.
+// The files read outside the catalogue: each stage's scene loads the font and the score
+// picture, the game-over screen its picture (the catalogue's digit pictures are the scene's).
+constexpr const char* FICHIER_POLICE = "./Images/font01.png";
+constexpr const char* FICHIER_SCORE = "Images/Score.bmp";
+constexpr const char* FICHIER_PERDU = "./Images/Bad.png";
+
+// Loads the whole catalogue, or nothing: NULL when any file fails, the files read outside
+// it included, so that a damaged install is found before play. Every file is read from the
+// data folder (plateforme/donnees.h). Needs the video mode set and the mixer open.
 ressources* charge_ressources();
 
 // Why the last charge_ressources failed: the first file that failed, quoted, and the

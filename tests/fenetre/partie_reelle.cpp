@@ -1,7 +1,8 @@
-// The real game in a real (virtual) window: started from its folder, led by key presses
+// The real game in a real (virtual) window: started from another folder, led by key presses
 // through the introduction and the title into stage 1, and left with Escape, without a
-// sound device; the same road with a picture missing that only the stage loads, which must
-// end the game in order; and Ctrl+C or kill, which end it at once on a page and in play.
+// sound device; the same road with a picture that only the stage loads taken away after the
+// start, which must end the game in order; and Ctrl+C or kill, which end it at once on a
+// page and in play.
 #include "ecran_virtuel.h"
 
 #include "contenu/niveau1.h"
@@ -32,17 +33,20 @@ constexpr slot_ressource TITRE = IMG_TITRE2;
 
 void dort(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
 
-// Starts the game in `dossier` on the virtual display, its messages going to `sortie`.
+// Starts the game in `dossier` on the virtual display, its messages going to `sortie`, with
+// its data folder named by POLARITE_DATA when `donnees` is given.
 // By default the mixer opens SDL's silent driver; "aucun" is a sound device that cannot open.
 // Without a video driver named, the game finds the X server by itself, as on a desktop.
 pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::string& sortie,
-                const std::string& audio = "dummy", bool pilote_video_nomme = true)
+                const std::string& audio = "dummy", bool pilote_video_nomme = true, const std::string& donnees = "")
 {
     std::vector<std::string> env;
     for (char** v = environ; *v != NULL; v++)
         if (std::strncmp(*v, "SDL_", 4) != 0 && std::strncmp(*v, "DISPLAY=", 8) != 0 &&
-            std::strncmp(*v, "XAUTHORITY=", 11) != 0)
+            std::strncmp(*v, "XAUTHORITY=", 11) != 0 && std::strncmp(*v, "POLARITE_DATA=", 14) != 0)
             env.push_back(*v);
+    if (!donnees.empty())
+        env.push_back("POLARITE_DATA=" + donnees);
     for (const std::string& v : x.variables())
         env.push_back(v);
     if (pilote_video_nomme)
@@ -202,7 +206,7 @@ protected:
 
 TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOneAndOut)
 {
-    jeu = lance_jeu(JEU_DOSSIER, x, sortie, "aucun", false);
+    jeu = lance_jeu(dossier, x, sortie, "aucun", false);
     ASSERT_GT(jeu, 0);
     ASSERT_NO_FATAL_FAILURE(jusqu_au_titre());
     ASSERT_NO_FATAL_FAILURE(jusqu_en_jeu());
@@ -236,19 +240,19 @@ TEST_F(PartieReelle, KillEndsTheGameAtOnceInPlay)
     EXPECT_LT(delai, 1.0);
 }
 
-TEST_F(PartieReelle, APictureMissingInTheStageEndsTheGameWithAMessage)
+TEST_F(PartieReelle, APictureTakenAwayBeforeTheStageEndsTheGameWithAMessage)
 {
-    // The game's folder again, without the picture that only a stage's scene loads.
+    // The game's folder again, as links; the picture that only a stage's scene loads is
+    // checked at start-up, so it goes once the game shows its title.
     const std::string copie = std::string(dossier) + "/jeu";
-    ASSERT_EQ(std::system(("cp -rs '" JEU_DOSSIER "' '" + copie + "' && rm '" + copie +
-                           "/Images/Score.bmp'").c_str()),
-              0);
-    jeu = lance_jeu(copie, x, sortie);
+    ASSERT_EQ(std::system(("cp -rs '" JEU_DOSSIER "' '" + copie + "'").c_str()), 0);
+    jeu = lance_jeu(dossier, x, sortie, "dummy", true, copie);
     ASSERT_GT(jeu, 0);
     ASSERT_NO_FATAL_FAILURE(jusqu_au_titre());
+    ASSERT_EQ(unlink((copie + "/Images/Score.bmp").c_str()), 0);
     // The stage's title card shows only for the moment it takes to fail.
     x.touche("Return");
     EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 1);
-    EXPECT_EQ(lit_fichier(sortie), "The game had to stop: cannot load picture \"Images/Score.bmp\": "
-                                   "Couldn't open Images/Score.bmp\n");
+    EXPECT_EQ(lit_fichier(sortie), "The game had to stop: cannot load picture \"" + copie + "/Images/Score.bmp\": "
+                                   "Couldn't open " + copie + "/Images/Score.bmp\n");
 }

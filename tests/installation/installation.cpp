@@ -1,6 +1,6 @@
 // `cmake --install` into a temporary DESTDIR under a prefix of its own: every generated file
 // and nothing else lands in place, the paths written into the menu entry follow the prefix,
-// the installed game starts as that entry starts it, the desktop files pass their
+// the installed game started from / finds its data there, the desktop files pass their
 // validators, and the manual page and metadata agree with the program they describe.
 #include "support/commande.h"
 
@@ -87,27 +87,33 @@ TEST_F(Installation, PutsEveryFileInPlaceAndNothingElse)
         EXPECT_TRUE(attendus.count(f)) << "installed but not expected: " << f;
 }
 
-TEST_F(Installation, TheGameStartsAsItsMenuEntryStartsIt)
+TEST_F(Installation, TheInstalledGameStartsFromTheRootFolder)
 {
+    // The menu entry names no working folder: the game finds its data from its executable.
     const std::string entree = contenu(installe("share/applications/polarite.desktop"));
-    const std::string executable = valeur(entree, "Exec"), dossier = valeur(entree, "Path");
-    EXPECT_EQ(executable, PREFIXE + "/games/polarite");
-    EXPECT_EQ(dossier, PREFIXE + "/share/games/polarite");
-    const std::string lance = "cd '" + destdir + dossier + "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout ";
+    EXPECT_EQ(valeur(entree, "Exec"), PREFIXE + "/games/polarite");
+    EXPECT_EQ(entree.find("\nPath="), std::string::npos) << entree;
+    const std::string lance = "cd / && env -u POLARITE_DATA SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout ";
+    const std::string jeu = installe("games/polarite").string();
 
-    // Without the catalogue's last file, the start fails once it has loaded all the others:
-    // the time that takes tells how long the start with every file must keep running.
-    const fs::path dernier = destdir + dossier + "/Sound/trxrr3.wav", cache = dernier.string() + ".cache";
-    fs::rename(dernier, cache);
+    // Without the score picture, which a stage reads, the start fails once the whole catalogue
+    // is loaded, naming the data folder of this install: the time that takes tells how long the
+    // start with every file must keep running.
+    const fs::path score = installe("share/games/polarite/Images/Score.bmp"), cache = score.string() + ".cache";
+    fs::rename(score, cache);
     const auto debut = std::chrono::steady_clock::now();
-    const issue abimee = execute(lance + "60 '" + destdir + executable + "' --window");
+    const issue abimee = execute(lance + "60 '" + jeu + "' --window");
     const double secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
-    fs::rename(cache, dernier);
+    fs::rename(cache, score);
     EXPECT_EQ(abimee.statut, 1) << abimee.sortie;
-    EXPECT_NE(abimee.sortie.find("Sound/trxrr3.wav"), std::string::npos) << abimee.sortie;
+    EXPECT_EQ(abimee.sortie.rfind("Cannot load the game data from " + installe("share/games/polarite").string() +
+                                      ": \"Images/Score.bmp\": Couldn't open ",
+                                  0),
+              0u)
+        << abimee.sortie;
 
     // Still running (timeout's status) well after that, and nothing said.
-    const issue r = execute(lance + std::to_string(int(2 * secondes) + 2) + " '" + destdir + executable + "' --window");
+    const issue r = execute(lance + std::to_string(int(2 * secondes) + 2) + " '" + jeu + "' --window");
     EXPECT_EQ(r.statut, 124) << r.sortie;
     EXPECT_EQ(r.sortie, "");
 }

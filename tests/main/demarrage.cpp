@@ -1,6 +1,7 @@
 // The game program's start-up when something it needs is missing or damaged: each case ends
-// with a message that says what and why, and a failure exit status; without a sound device
-// the game plays on in silence; and a kill ends it at once.
+// with a message that says what and why, and a failure exit status; the data folder found
+// from any working directory, named by --data or POLARITE_DATA, or every folder tried named;
+// without a sound device the game plays on in silence; and a kill ends it at once.
 #include "memoire/suivi.h"
 #include "police/police.h"
 #include "support/commande.h"
@@ -23,8 +24,8 @@ constexpr const char* JEU = JEU_DOSSIER "/polarite";
 // list, "-u NAME" removes a variable) and command line, and collects what it prints.
 issue lance_jeu(const std::string& dossier, const std::string& environnement, const std::string& arguments = "")
 {
-    return execute("cd '" + dossier + "' && env -u DISPLAY " + environnement + " timeout -s KILL 60 '" + JEU + "' " +
-                   arguments);
+    return execute("cd '" + dossier + "' && env -u DISPLAY -u POLARITE_DATA " + environnement + " timeout -s KILL 60 '" +
+                   JEU + "' " + arguments);
 }
 
 int nb_lignes(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
@@ -40,13 +41,13 @@ protected:
     }
     void TearDown() override { std::system(("rm -rf '" + std::string(dossier) + "'").c_str()); }
 
-    // The game's folder again, as links, with one file replaced by its first 40 bytes.
-    std::string copie_abimee(const std::string& fichier)
+    // The game's folder again, as links, with one file missing or replaced by its first 40 bytes.
+    std::string copie_abimee(const std::string& fichier, bool manquant = false)
     {
         const std::string copie = std::string(dossier) + "/jeu";
         const std::string chemin = copie + "/" + fichier;
-        EXPECT_EQ(std::system(("cp -rs '" JEU_DOSSIER "' '" + copie + "' && rm '" + chemin +
-                               "' && head -c 40 '" JEU_DOSSIER "/" + fichier + "' > '" + chemin + "'")
+        EXPECT_EQ(std::system(("cp -rs '" JEU_DOSSIER "' '" + copie + "' && rm '" + chemin + "'" +
+                               (manquant ? "" : " && head -c 40 '" JEU_DOSSIER "/" + fichier + "' > '" + chemin + "'"))
                                   .c_str()),
                   0);
         return copie;
@@ -55,36 +56,56 @@ protected:
     char dossier[32] = "/tmp/demarrage.XXXXXX";
 };
 
-TEST_F(Demarrage, WithoutItsDataTheGameNamesTheFolderAndTheFirstFile)
+TEST_F(Demarrage, WithoutItsDataAnywhereTheGameNamesEveryFolderItTried)
 {
-    const issue r = lance_jeu(dossier, "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy");
-    EXPECT_EQ(r.sortie.rfind("Cannot load the game data from " + std::string(dossier) +
-                                 ": \"Images/Titre2.png\": ",
-                             0),
-              0u)
-        << r.sortie;
-    EXPECT_NE(r.sortie.find("Couldn't open Images/Titre2.png"), std::string::npos) << r.sortie;
-    EXPECT_EQ(nb_lignes(r.sortie), 1) << r.sortie;
+    if (access(JEU_DONNEES_INSTALLEES "/Images/Titre2.png", F_OK) == 0)
+        GTEST_SKIP() << "the game is installed in " JEU_DONNEES_INSTALLEES ", where it would find its data";
+    // A copy of the executable with no data beside it nor in an installed tree around it.
+    const std::string ici = std::string(dossier) + "/games";
+    ASSERT_EQ(std::system(("mkdir '" + ici + "' && cp '" + JEU + "' '" + ici + "'").c_str()), 0);
+    issue r = execute("cd / && env -u POLARITE_DATA timeout -s KILL 60 '" + ici + "/polarite'");
+    EXPECT_EQ(r.sortie, "Cannot find the game data: no \"Images/Titre2.png\" in " + ici + " (beside the executable), " +
+                            dossier + "/share/games/polarite (installed, relative to the executable), " JEU_DONNEES_INSTALLEES
+                            " (installed). Name its folder with --data DIR or POLARITE_DATA.\n");
+    EXPECT_EQ(r.statut, 1);
+
+    // A folder the player names is the only one tried, though the data lie beside the executable.
+    r = lance_jeu("/", "POLARITE_DATA=" + std::string(dossier));
+    EXPECT_EQ(r.sortie, "Cannot find the game data: no \"Images/Titre2.png\" in " + std::string(dossier) + " (POLARITE_DATA)\n");
+    EXPECT_EQ(r.statut, 1);
+    r = lance_jeu("/", "POLARITE_DATA=" JEU_DOSSIER, "--data=" + std::string(dossier));
+    EXPECT_EQ(r.sortie, "Cannot find the game data: no \"Images/Titre2.png\" in " + std::string(dossier) + " (--data)\n");
     EXPECT_EQ(r.statut, 1);
 }
 
-TEST_F(Demarrage, ADamagedFileOfEachKindIsNamedWithTheLoadersReason)
+TEST_F(Demarrage, AMissingOrDamagedFileIsNamedWithTheLoadersReasonBeforePlay)
 {
-    // A picture of each loader, a tune and a sound effect, the last two loaded after every picture.
-    for (const char* fichier : {"Images/Noir.png", "Images/Vaisseau2.bmp", "Sound/Ville.ogg",
-                                "Sound/trxrr3.wav"}) {
-        const issue r = lance_jeu(copie_abimee(fichier), "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy");
+    // A picture of each loader, a tune, a sound effect, and the files a stage reads later,
+    // which are checked last; every copy is named by --data or POLARITE_DATA from elsewhere.
+    const struct {
+        const char* fichier;
+        bool manquant;
+    } cas[] = {{"Images/Noir.png", false}, {"Images/Vaisseau2.bmp", false}, {"Sound/Ville.ogg", false},
+               {"Sound/trxrr3.wav", true}, {"./Images/font01.png", true},   {"Images/Score.bmp", false}};
+    for (const auto& c : cas) {
+        const std::string copie = copie_abimee(c.fichier, c.manquant);
+        const bool par_option = c.manquant;
+        const issue r = lance_jeu("/", "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy POLARITE_DATA=" +
+                                           (par_option ? std::string("/nulle/part") : copie),
+                                  par_option ? "--data '" + copie + "'" : "");
         // The picture library may add a line of its own on the error output.
-        const std::string attendu = "Cannot load the game data from " + std::string(dossier) +
-                                    "/jeu: \"" + fichier + "\": ";
+        const std::string attendu = "Cannot load the game data from " + copie + ": \"" + c.fichier + "\": ";
         const std::size_t place = r.sortie.find(attendu);
-        ASSERT_NE(place, std::string::npos) << fichier << ": " << r.sortie;
+        ASSERT_NE(place, std::string::npos) << c.fichier << ": " << r.sortie;
         EXPECT_TRUE(place == 0 || r.sortie[place - 1] == '\n') << r.sortie;
         const std::size_t fin = r.sortie.find('\n', place);
         EXPECT_GT(fin, place + attendu.size()) << "no reason given: " << r.sortie;
         EXPECT_EQ(fin, r.sortie.size() - 1) << "more after the message: " << r.sortie;
-        EXPECT_EQ(r.statut, 1) << fichier;
-        std::system(("rm -rf '" + std::string(dossier) + "/jeu'").c_str());
+        if (c.manquant) {
+            EXPECT_EQ(r.sortie.substr(place + attendu.size()), "Couldn't open " + copie + "/" + c.fichier + "\n");
+        }
+        EXPECT_EQ(r.statut, 1) << c.fichier;
+        std::system(("rm -rf '" + copie + "'").c_str());
     }
 }
 
@@ -125,11 +146,10 @@ TEST_F(Demarrage, WithoutAnyGraphicalDisplayTheGameSaysSoInOneLine)
 
 TEST_F(Demarrage, WithoutASoundDeviceTheGameWarnsOnceAndLoadsEverything)
 {
-    // An audio driver that cannot open; the data are complete, so the game reaches its
-    // introduction, where a kill ends it.
-    const std::string commande = "cd '" JEU_DOSSIER "' && exec env SDL_VIDEODRIVER=dummy "
-                                 "SDL_AUDIODRIVER=aucun '" + std::string(JEU) + "' > '" + dossier +
-                                 "/sortie' 2>&1";
+    // An audio driver that cannot open; started from a folder without data, the game finds
+    // them beside its executable, so it reaches its introduction, where a kill ends it.
+    const std::string commande = "cd '" + std::string(dossier) + "' && exec env -u POLARITE_DATA SDL_VIDEODRIVER=dummy "
+                                 "SDL_AUDIODRIVER=aucun '" + std::string(JEU) + "' > sortie 2>&1";
     const pid_t jeu = fork();
     ASSERT_GE(jeu, 0);
     if (jeu == 0) {
@@ -176,6 +196,9 @@ TEST_F(Demarrage, TheCommandLineIsReadBeforeAnythingStarts)
     r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--window --stage 6");
     EXPECT_EQ(r.statut, 2);
     EXPECT_NE(r.sortie.find("--stage takes 1, 2, 3, 4, 5 or final, not '6'"), std::string::npos) << r.sortie;
+    r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--data");
+    EXPECT_EQ(r.statut, 2);
+    EXPECT_NE(r.sortie.find("--data needs a folder"), std::string::npos) << r.sortie;
     r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--fast");
     EXPECT_EQ(r.statut, 2);
     EXPECT_NE(r.sortie.find("unknown option '--fast'"), std::string::npos) << r.sortie;

@@ -34,6 +34,7 @@ TEST(Options, WithoutOptionsTheGameRunsFullScreenFromStageOne)
     EXPECT_FALSE(l.o.fenetre);
     EXPECT_EQ(l.o.echelle, 1);
     EXPECT_EQ(l.o.premier_niveau, 0);
+    EXPECT_EQ(l.o.donnees, nullptr) << "the data folder is looked for";
 }
 
 TEST(Options, WindowScaleAndStageInBothSpellings)
@@ -55,6 +56,8 @@ TEST(Options, WindowScaleAndStageInBothSpellings)
 
     EXPECT_EQ(lit({"--stage", "1"}).o.premier_niveau, 0);
     EXPECT_EQ(lit({"--scale", "1"}).o.echelle, 1);
+    EXPECT_STREQ(lit({"--data", "/a b", "--window"}).o.donnees, "/a b");
+    EXPECT_STREQ(lit({"--data=jeu"}).o.donnees, "jeu");
 }
 
 TEST(Options, BadValuesAndUnknownWordsAreRefusedWithTheirReason)
@@ -69,7 +72,8 @@ TEST(Options, BadValuesAndUnknownWordsAreRefusedWithTheirReason)
         {{"--stage", "0"}, "'0'"},         {{"--stage", "Final"}, "'Final'"},
         {{"--stage"}, "needs a value"},    {{"--fullscreen"}, "unknown option '--fullscreen'"},
         {{"--scaled", "2"}, "unknown option '--scaled'"}, {{"stage"}, "unknown option 'stage'"},
-        {{"--window", "-x"}, "unknown option '-x'"},
+        {{"--window", "-x"}, "unknown option '-x'"}, {{"--data"}, "--data needs a folder"},
+        {{"--data="}, "--data needs a folder"},
     };
     for (const auto& c : cas) {
         const lecture l = lit(c.mots);
