@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int NB_CANDIDATS_MAX = 3;  // beside the executable, relative to it, built in
+constexpr int NB_CANDIDATS_MAX = 4;  // named, beside the executable, relative to it, built in
 
 char dossier[PATH_MAX] = ".";
 char erreur[NB_CANDIDATS_MAX * (PATH_MAX + 64) + 256] = "";
@@ -84,18 +84,19 @@ bool cherche_donnees(const char* nomme, const char* temoin)
     c.nb = 0;
     const char* variable = std::getenv("POLARITE_DATA");
     const bool choisi = nomme != NULL || (variable != NULL && variable[0] != '\0');
-    // A folder the player names is obeyed: it is not quietly replaced by another.
     if (nomme != NULL)
         ajoute(&c, nomme, "--data");
     else if (choisi)
         ajoute(&c, variable, "POLARITE_DATA");
-    else {
-        ajoute_dossiers_de_l_executable(&c);
-        ajoute(&c, JEU_DONNEES_INSTALLEES, "installed");
-    }
+    ajoute_dossiers_de_l_executable(&c);
+    ajoute(&c, JEU_DONNEES_INSTALLEES, "installed");
     for (int i = 0; i < c.nb; i++)
         if (access(joint(c.liste[i].dossier.texte, temoin).texte, R_OK) == 0) {
             std::snprintf(dossier, sizeof dossier, "%s", c.liste[i].dossier.texte);
+            // A folder the player named is not quietly replaced by another.
+            if (choisi && i > 0)
+                std::printf("Warning: no game data in %s (%s): using %s (%s)\n", c.liste[0].dossier.texte,
+                            c.liste[0].origine, dossier, c.liste[i].origine);
             return true;
         }
 

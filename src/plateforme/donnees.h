@@ -17,10 +17,11 @@ chemin_donnees chemin_donnee(const char* nom);
 const char* dossier_donnees();
 
 // Looks for the folder that holds the data file `temoin`, in this order: the folder named
-// by `nomme` (--data) or else by POLARITE_DATA, the only one tried when given; else the
-// executable's folder (the build's layout), the installed data folder relative to the
-// executable's (an installed tree wherever it was unpacked), and the installed data folder
-// built in. Keeps the first that holds it and returns true; false when none does.
+// by `nomme` (--data) or else by POLARITE_DATA; the executable's folder (the build's layout),
+// the installed data folder relative to the executable's (an installed tree wherever it was
+// unpacked), and the installed data folder built in. Keeps the first that holds it and
+// returns true, with a warning on standard output when a folder the player named was passed
+// over; false when none holds it.
 bool cherche_donnees(const char* nomme, const char* temoin);
 
 // After a failed cherche_donnees: one line naming the file and every folder tried.

@@ -69,13 +69,21 @@ TEST_F(Demarrage, WithoutItsDataAnywhereTheGameNamesEveryFolderItTried)
                             " (installed). Name its folder with --data DIR or POLARITE_DATA.\n");
     EXPECT_EQ(r.statut, 1);
 
-    // A folder the player names is the only one tried, though the data lie beside the executable.
-    r = lance_jeu("/", "POLARITE_DATA=" + std::string(dossier));
-    EXPECT_EQ(r.sortie, "Cannot find the game data: no \"Images/Titre2.png\" in " + std::string(dossier) + " (POLARITE_DATA)\n");
+    // A folder the player names comes first; --data before POLARITE_DATA.
+    const std::string vide = std::string(dossier) + "/vide";
+    r = execute("mkdir '" + vide + "' && cd / && POLARITE_DATA='" + vide + "' timeout -s KILL 60 '" + ici +
+                "/polarite' --data '" + dossier + "'");
+    EXPECT_EQ(r.sortie, "Cannot find the game data: no \"Images/Titre2.png\" in " + std::string(dossier) + " (--data), " +
+                            ici + " (beside the executable), " + dossier +
+                            "/share/games/polarite (installed, relative to the executable), " JEU_DONNEES_INSTALLEES
+                            " (installed)\n");
     EXPECT_EQ(r.statut, 1);
-    r = lance_jeu("/", "POLARITE_DATA=" JEU_DOSSIER, "--data=" + std::string(dossier));
-    EXPECT_EQ(r.sortie, "Cannot find the game data: no \"Images/Titre2.png\" in " + std::string(dossier) + " (--data)\n");
-    EXPECT_EQ(r.statut, 1);
+
+    // Passed over for the data beside the executable, with a word, and the game starts.
+    r = execute("cd / && env -u DISPLAY SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy POLARITE_DATA='" + vide +
+                "' timeout -s TERM 2 '" + JEU + "'");
+    EXPECT_EQ(r.sortie.rfind("Warning: no game data in " + vide + " (POLARITE_DATA): using " JEU_DOSSIER
+                             " (beside the executable)\n", 0), 0u) << r.sortie;
 }
 
 TEST_F(Demarrage, AMissingOrDamagedFileIsNamedWithTheLoadersReasonBeforePlay)
