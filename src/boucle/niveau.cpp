@@ -8,11 +8,11 @@
 #include "boucle/entree.h"
 #include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
+#include "police/police.h"
 
 #include <cstdlib>
 
 namespace {
-constexpr const char* CHEMIN_POLICE = "./Images/font01.png";
 constexpr Uint32 TENUE_CARTE_TITRE = 3000;
 constexpr int FONDU = 1000;
 
