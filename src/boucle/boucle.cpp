@@ -1,46 +1,38 @@
 // The frame loop of play. Each frame, in order: background, key presses, held keys, scene
 // update, game over, warning and boss music, boss bar, boss-entry clean-up, flip, pacing,
-// the player's pause if asked for, and the end tests. Escape leaves before the scene
-// update: nothing more is drawn or flipped.
+// the player's pause if asked for, and the end tests. Escape (or, in a window, its close
+// button) leaves before the scene update: nothing more is drawn or flipped.
 #include "boucle/alerte.h"
 #include "boucle/deroulement.h"
 #include "boucle/pause.h"
 
 #include "moteur/hud.h"
 #include "plateforme/affichage.h"
+#include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
 
 namespace {
 constexpr Uint32 PAUSE_FIN = 100;
 
 struct demandes {
-    int quitte;  // Escape
-    int pause;   // P or Pause
+    int quitte;  // Escape, or the close button of a window
+    int pause;
 };
 
-// Key presses only: holding F or D acts once. Window-close requests are ignored.
+// Presses only: holding colour or super acts once. In full screen the close button is
+// ignored.
 demandes lit_evenements(deroulement* d)
 {
     demandes dem = {0, 0};
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-        if (e.type != SDL_KEYDOWN)
-            continue;
-        if (touche_pause(e.key.keysym.sym))
-            dem.pause = 1;
-        switch (e.key.keysym.sym) {
-        case SDLK_ESCAPE:
+    for (entree e = entree_suivante(); e.genre != ENTREE_AUCUNE; e = entree_suivante()) {
+        if (e.genre == ENTREE_FIN || produit(e, ACTION_ECHAP))
             dem.quitte = 1;
-            break;
-        case SDLK_f:
+        if (produit(e, ACTION_PAUSE))
+            dem.pause = 1;
+        if (produit(e, ACTION_COULEUR))
             inverse_polarite(d->s->joueur);
-            break;
-        case SDLK_d:
+        if (produit(e, ACTION_SUPER))
             super_tir(d->s, &d->pil, d->p->nb_plombs, d->r);
-            break;
-        default:
-            break;
-        }
     }
     return dem;
 }
@@ -82,7 +74,7 @@ issue_niveau joue_boucle(deroulement* d)
         affiche_fond(d->fond, image(r, fond.image), d->ecran);
 
         const demandes dem = lit_evenements(d);
-        pilote_joueur(joueur, &d->pil, SDL_GetKeyState(NULL), r);
+        pilote_joueur(joueur, &d->pil, actions_tenues(), r);
         if (dem.quitte)
             return ISSUE_QUITTE;
 

@@ -85,36 +85,36 @@ vaisseau* cree_joueur(const ressources* r, int mode)
 
 int commandes_actives(const vaisseau* v, const pilote* p) { return v->phase_explosion == 0 && !p->retour_en_jeu; }
 
-void pilote_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressources* r)
+void pilote_joueur(vaisseau* v, pilote* p, Uint16 tenues, const ressources* r)
 {
     if (commandes_actives(v, p))
-        commandes_joueur(v, p, touches, r);
+        commandes_joueur(v, p, tenues, r);
     else if (v->phase_explosion > v->nb_phases || p->retour_en_jeu)
         ramene_joueur(v, p, r);
 }
 
-// Up, Down, Left, Right in this order: a later key's picture wins, so banking shows over
-// a vertical move, and Left with Right moves by nothing but banks right.
-void commandes_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressources* r)
+// Up, Down, Left, Right in this order: a later direction's picture wins, so banking shows
+// over a vertical move, and Left with Right moves by nothing but banks right.
+void commandes_joueur(vaisseau* v, pilote* p, Uint16 tenues, const ressources* r)
 {
     bool bouge = false;
-    if (touches[SDLK_UP] && v->rect.y >= Y_MIN_JOUEUR) {
+    if ((tenues & bit_action(ACTION_HAUT)) && v->rect.y >= Y_MIN_JOUEUR) {
         tourne(v, 0, -PAS, DROIT, r);
         bouge = true;
     }
-    if (touches[SDLK_DOWN] && v->rect.y + HAUTEUR_JOUEUR <= BAS_MAX_JOUEUR) {
+    if ((tenues & bit_action(ACTION_BAS)) && v->rect.y + HAUTEUR_JOUEUR <= BAS_MAX_JOUEUR) {
         tourne(v, 0, PAS, DROIT, r);
         bouge = true;
     }
-    if (touches[SDLK_LEFT] && v->rect.x >= X_MIN_JOUEUR) {
+    if ((tenues & bit_action(ACTION_GAUCHE)) && v->rect.x >= X_MIN_JOUEUR) {
         tourne(v, -PAS, 0, GAUCHE, r);
         bouge = true;
     }
-    if (touches[SDLK_RIGHT] && v->rect.x + LARGEUR_JOUEUR <= DROITE_MAX_JOUEUR) {
+    if ((tenues & bit_action(ACTION_DROITE)) && v->rect.x + LARGEUR_JOUEUR <= DROITE_MAX_JOUEUR) {
         tourne(v, PAS, 0, DROITE, r);
         bouge = true;
     }
-    if (touches[SDLK_g])
+    if (tenues & bit_action(ACTION_TIR))
         tire(v, p, r);
     if (!bouge)
         fixe_image(v, image_vaisseau(r, v, DROIT));

@@ -2,6 +2,7 @@
 // and its return from below the screen after a lost life.
 #pragma once
 #include "moteur/scene.h"
+#include "plateforme/liaisons.h"
 #include "ressources/ressources.h"
 
 // What the stage loop keeps about the ship besides the ship itself.
@@ -36,13 +37,14 @@ int commandes_actives(const vaisseau* v, const pilote* p);
 
 // Step 3 of a frame: the held keys while the controls answer, the return flight once the
 // explosion is over (or while it is under way), nothing while the ship explodes.
-void pilote_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressources* r);
+void pilote_joueur(vaisseau* v, pilote* p, Uint16 tenues, const ressources* r);
 
-// The held keys: arrows move by 3 within the bounds and bank the ship, G fires at most
-// once per 100 ms. The bounds are tested before the step, so the ship may pass them by 2.
-void commandes_joueur(vaisseau* v, pilote* p, const Uint8* touches, const ressources* r);
+// The held actions (a bit each): the four directions move by 3 within the bounds and bank
+// the ship, fire fires at most once per 100 ms. The bounds are tested before the step, so
+// the ship may pass them by 2.
+void commandes_joueur(vaisseau* v, pilote* p, Uint16 tenues, const ressources* r);
 
-// The D key: with a full gauge and the controls answering, `nb_plombs` heavy pellets and
+// The super shot (D): with a full gauge and the controls answering, `nb_plombs` heavy pellets and
 // the large piercing shot leave the ship, and the gauge empties.
 void super_tir(scene* s, const pilote* p, int nb_plombs, const ressources* r);
 

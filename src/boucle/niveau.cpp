@@ -8,6 +8,7 @@
 #include "boucle/entree.h"
 #include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
+#include "police/police.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,7 @@
 // The event sweep shared by the front-end screens.
 #include "ecrans/ecran_commun.h"
 
+#include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
 
 namespace {
@@ -10,11 +11,8 @@ constexpr int PASSES_SANS_ENTREE = 10;  // Enter counts from the pass after this
 bool page_quittee(int passes, Uint32* debut_passe)
 {
     bool quittee = false;
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-        if (e.type == SDL_QUIT)
-            quittee = true;
-        else if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_RETURN && passes > PASSES_SANS_ENTREE)
+    for (entree e = entree_suivante(); e.genre != ENTREE_AUCUNE; e = entree_suivante()) {
+        if (e.genre != ENTREE_APPUI || (produit(e, ACTION_ENTREE) && passes > PASSES_SANS_ENTREE))
             quittee = true;
     }
     if (!quittee)

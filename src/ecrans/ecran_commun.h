@@ -7,8 +7,9 @@
 // being read never keeps a core busy.
 constexpr Uint32 PERIODE_PASSE = 13;  // ms
 
-// One sweep of the event queue for a page left with Enter: true when the page is over.
-// Closing the window ends the page at once; Enter only once the page has had its first
+// One sweep of the input queue for a page left with Enter: true when the page is over.
+// The close button ends the page at once (and, in a window, the game: the caller asks
+// jeu_ferme); Enter only once the page has had its first
 // 11 passes, so that a key held from the previous page does not skip this one.
 // A page that goes on is paced to one pass per frame period, from *debut_passe.
 bool page_quittee(int passes, Uint32* debut_passe);

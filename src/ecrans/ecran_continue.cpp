@@ -5,6 +5,7 @@
 
 #include "ecrans/ecran_commun.h"
 #include "plateforme/affichage.h"
+#include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
 
 namespace {
@@ -21,37 +22,30 @@ int ecran_continue(SDL_Surface* ecran, const ressources* r)
         affiche_a(image(r, choix == CONTINUE_OUI ? IMG_CONTINUE1 : IMG_CONTINUE2), ecran, 0, 0);
         montre_ecran(ecran);
 
-        SDL_Event e;
-        while (SDL_PollEvent(&e)) {
-            if (e.type == SDL_QUIT) {
+        for (entree e = entree_suivante(); e.genre != ENTREE_AUCUNE; e = entree_suivante()) {
+            if (e.genre == ENTREE_FIN) {
+                return CONTINUE_QUITTE;  // the game ends: jeu_ferme tells the sequence
+            } else if (e.genre == ENTREE_FERMETURE) {
                 quitte = true;
-            } else if (e.type == SDL_KEYDOWN) {
-                switch (e.key.keysym.sym) {
-                case SDLK_ESCAPE:
-                    Mix_FadeOutMusic(FONDU);
-                    horloge_attends(FONDU);
-                    quitte = true;
-                    break;
-                case SDLK_RIGHT:
-                    if (choix == CONTINUE_OUI) {
-                        choix = CONTINUE_NON;
-                        joue_son(0, son(r, SND_COLD4));
-                    }
-                    break;
-                case SDLK_LEFT:
-                    if (choix == CONTINUE_NON) {
-                        choix = CONTINUE_OUI;
-                        joue_son(0, son(r, SND_COLD4));
-                    }
-                    break;
-                case SDLK_RETURN:
-                    joue_son(0, son(r, SND_COLD1));
-                    Mix_FadeOutMusic(FONDU);
-                    horloge_attends(FONDU);
-                    return choix;
-                default:
-                    break;
+            } else if (produit(e, ACTION_ECHAP)) {
+                Mix_FadeOutMusic(FONDU);
+                horloge_attends(FONDU);
+                quitte = true;
+            } else if (produit(e, ACTION_DROITE)) {
+                if (choix == CONTINUE_OUI) {
+                    choix = CONTINUE_NON;
+                    joue_son(0, son(r, SND_COLD4));
                 }
+            } else if (produit(e, ACTION_GAUCHE)) {
+                if (choix == CONTINUE_NON) {
+                    choix = CONTINUE_OUI;
+                    joue_son(0, son(r, SND_COLD4));
+                }
+            } else if (produit(e, ACTION_ENTREE)) {
+                joue_son(0, son(r, SND_COLD1));
+                Mix_FadeOutMusic(FONDU);
+                horloge_attends(FONDU);
+                return choix;
             }
         }
         if (!quitte)

@@ -2,5 +2,5 @@
 #pragma once
 #include "ressources/ressources.h"
 
-// Plays the 50 passes of the animation; reads no events; returns 0.
+// Plays the 50 passes of the animation (fewer when a window was closed); takes no input; returns 0.
 int ecran_entre_niveaux(SDL_Surface* ecran, const ressources* r);

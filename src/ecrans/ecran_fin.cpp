@@ -6,6 +6,7 @@
 #include "ecrans/ecran_commun.h"
 #include "moteur/hud.h"
 #include "plateforme/affichage.h"
+#include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
 
 namespace {
@@ -41,9 +42,12 @@ void montre_page(SDL_Surface* ecran, slot_ressource page, const int* score, cons
 int ecran_fin(SDL_Surface* ecran, int score, const ressources* r)
 {
     Mix_PlayMusic(musique(r, MUS_BYE), 0);
+    // Closing a window ends the game: the pages left are skipped.
     montre_page(ecran, IMG_CLEARED, &score, r);
-    montre_page(ecran, IMG_THANKS, NULL, r);
-    montre_page(ecran, IMG_MORVIK_BYE, NULL, r);
+    if (!jeu_ferme())
+        montre_page(ecran, IMG_THANKS, NULL, r);
+    if (!jeu_ferme())
+        montre_page(ecran, IMG_MORVIK_BYE, NULL, r);
     Mix_FadeOutMusic(FONDU);
     return 1;
 }

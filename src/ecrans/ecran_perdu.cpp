@@ -1,23 +1,21 @@
 // The game-over screen. It loads its picture from disk rather than from the catalogue, and
 // frees it before returning. There is no pass counter: the first Enter is taken at once.
-// The event sweeps are paced to the frame period.
+// The input sweeps are paced to the frame period.
 #include "ecrans/ecran_perdu.h"
 
 #include "ecrans/ecran_commun.h"
 #include "plateforme/affichage.h"
 #include "plateforme/donnees.h"
+#include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
 #include "ressources/ressources.h"
 
 #include <SDL_image.h>
 
 namespace {
-bool termine_l_ecran(const SDL_Event& e)
+bool termine_l_ecran(entree e)
 {
-    if (e.type == SDL_QUIT)
-        return true;
-    return e.type == SDL_KEYDOWN &&
-           (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_ESCAPE);
+    return e.genre != ENTREE_APPUI || produit(e, ACTION_ENTREE) || produit(e, ACTION_ECHAP);
 }
 }
 
@@ -31,8 +29,7 @@ void ecran_perdu(SDL_Surface* ecran)
     bool fini = false;
     Uint32 debut_passe = horloge_ms();
     while (!fini) {
-        SDL_Event e;
-        while (!fini && SDL_PollEvent(&e))
+        for (entree e; !fini && (e = entree_suivante()).genre != ENTREE_AUCUNE;)
             fini = termine_l_ecran(e);
         if (!fini)
             horloge_cadence(&debut_passe, PERIODE_PASSE);

@@ -5,6 +5,7 @@
 
 #include "ecrans/ecran_commun.h"
 #include "plateforme/affichage.h"
+#include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
 
 namespace {
@@ -28,27 +29,16 @@ int ecran_titre(SDL_Surface* ecran, const ressources* r)
             affiche_a(image(r, IMG_COIN), ecran, PIECE_X, PIECE_Y);
         montre_ecran(ecran);
 
-        SDL_Event e;
-        while (SDL_PollEvent(&e)) {
-            if (e.type == SDL_QUIT) {
-                quitte = true;
-            } else if (e.type == SDL_KEYDOWN) {
-                switch (e.key.keysym.sym) {
-                case SDLK_ESCAPE:
-                    quitte = true;
-                    break;
-                case SDLK_RETURN:
-                    if (passes > PASSES_SANS_ENTREE)
-                        return bas >= BAS_POUR_TRICHER ? MODE_TRICHE : MODE_NORMAL;
-                    break;
-                case SDLK_DOWN:
-                    bas++;
-                    if (bas == BAS_POUR_TRICHER)
-                        joue_son(0, son(r, SND_COLD4));
-                    break;
-                default:
-                    break;
-                }
+        for (entree e = entree_suivante(); e.genre != ENTREE_AUCUNE; e = entree_suivante()) {
+            if (e.genre != ENTREE_APPUI || produit(e, ACTION_ECHAP)) {
+                quitte = true;  // Escape or the close button, in a window as in full screen
+            } else if (produit(e, ACTION_ENTREE)) {
+                if (passes > PASSES_SANS_ENTREE)
+                    return bas >= BAS_POUR_TRICHER ? MODE_TRICHE : MODE_NORMAL;
+            } else if (produit(e, ACTION_BAS)) {
+                bas++;
+                if (bas == BAS_POUR_TRICHER)
+                    joue_son(0, son(r, SND_COLD4));
             }
         }
 

@@ -8,6 +8,7 @@
 #include "plateforme/affichage.h"
 #include "plateforme/arret.h"
 #include "plateforme/donnees.h"
+#include "plateforme/entrees.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -82,6 +83,21 @@ void signale_donnees_absentes()
     std::printf("Cannot load the game data from %s: %s\n", dossier_donnees(), ressources_erreur());
 }
 
+// The bindings in force as a controls file would write them, one action a line.
+void montre_liaisons(const liaisons* l, const char* chemin, bool lu)
+{
+    if (chemin[0] == '\0')
+        std::printf("# No home folder: the default bindings\n");
+    else
+        std::printf("# %s: %s\n", chemin, lu ? "read over the defaults" : "no such file, the default bindings");
+    for (int a = 0; a < NB_ACTIONS; a++) {
+        char texte[256];
+        texte_action(l, static_cast<action_jeu>(a), SDLK_LAST + NB_BOUTONS, texte, sizeof texte);
+        std::printf("%-7s = %s\n", nom_action(static_cast<action_jeu>(a)), texte);
+    }
+    std::printf("# The pad's stick and hat move (up, down, left, right); they are not rebound.\n");
+}
+
 void libere_catalogue(ressources* r)
 {
     libere_ressources(r);
@@ -96,12 +112,21 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, NULL, _IOLBF, 0);
     options_jeu options;
     char erreur[256];
-    switch (lit_options(argc, argv, &options, erreur, sizeof erreur)) {
+    const suite_options suite = lit_options(argc, argv, &options, erreur, sizeof erreur);
+    liaisons commandes;
+    char chemin_commandes[PATH_MAX];
+    bool commandes_lues = false;
+    if (suite == OPTIONS_JOUER || suite == OPTIONS_COMMANDES)
+        commandes_lues = charge_liaisons(&commandes, chemin_commandes, sizeof chemin_commandes);
+    switch (suite) {
     case OPTIONS_AIDE:
         std::fputs(texte_aide(), stdout);
         return 0;
     case OPTIONS_VERSION:
         std::printf("polarite %s\n", VERSION_JEU);
+        return 0;
+    case OPTIONS_COMMANDES:
+        montre_liaisons(&commandes, chemin_commandes, commandes_lues);
         return 0;
     case OPTIONS_ERREUR:
         std::fprintf(stderr, "polarite: %s\nTry 'polarite --help'.\n", erreur);
@@ -127,6 +152,7 @@ int main(int argc, char** argv)
         return SORTIE_ECHEC;
     }
     SDL_ShowCursor(SDL_DISABLE);
+    ouvre_entrees(&commandes);
 
     // A tracked allocation that fails has already released everything tracked, and lands here.
     ressources* volatile catalogue = NULL;

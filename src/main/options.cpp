@@ -57,9 +57,25 @@ const char* texte_aide()
            "  --scale N      play in a window N times as large (N from 1 to 4)\n"
            "  --stage N      start each game at stage N (1 to 5, or 'final'), for practice\n"
            "  --data DIR     read the pictures and sounds from DIR (else POLARITE_DATA)\n"
+           "  --controls     print the keys and pad buttons in force, and the file they came from\n"
            "  --version      print the version and exit\n"
            "  --help         print this help and exit\n"
-           "In the game, Alt+Enter switches between window and full screen, P pauses.\n";
+           "In the game, Alt+Enter switches between window and full screen, P pauses.\n"
+           "\n"
+           "Controls: the arrows move, G fires, F switches colour, D fires the super shot, P pauses,\n"
+           "Enter confirms and Escape quits; these always work. Z and Space also fire, X switches\n"
+           "colour, C fires the super shot. A gamepad's stick or hat moves; buttons 0, 1 and 2 fire,\n"
+           "switch colour and fire the super shot; button 9 pauses in play and confirms on the pages.\n"
+           "Your own bindings go in $XDG_CONFIG_HOME/polarite/controls.conf (~/.config/polarite/\n"
+           "when XDG_CONFIG_HOME is not set), one 'action = key, ...' a line, '#' for comments:\n"
+           "  fire = H, pad 3\n"
+           "  pause = pad 7\n"
+           "Actions: confirm, quit, up, down, left, right, fire, colour, super, pause. Keys: letters,\n"
+           "digits, F1 to F15, Keypad0 to Keypad9, Space, Tab, Return, Backspace, Insert, Delete,\n"
+           "Home, End, PageUp, PageDown, LeftShift, RightShift, LeftCtrl, RightCtrl, LeftAlt,\n"
+           "RightAlt, KeypadEnter, Comma, Period, Slash, Semicolon, Quote, Minus, Equals,\n"
+           "LeftBracket, RightBracket, Backslash, Backquote; 'pad N' for pad button N (0 to 31).\n"
+           "A key or button a line names loses its default actions; the game's own keys keep theirs.\n";
 }
 
 suite_options lit_options(int argc, const char* const* argv, options_jeu* o, char* erreur, size_t taille)
@@ -71,6 +87,8 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
             return OPTIONS_AIDE;
         if (std::strcmp(mot, "--version") == 0)
             return OPTIONS_VERSION;
+        if (std::strcmp(mot, "--controls") == 0)
+            return OPTIONS_COMMANDES;
         if (std::strcmp(mot, "--window") == 0) {
             o->fenetre = true;
             continue;

@@ -10,7 +10,7 @@ struct options_jeu {
     const char* donnees;  // the data folder named by --data, or NULL
 };
 
-enum suite_options { OPTIONS_JOUER, OPTIONS_AIDE, OPTIONS_VERSION, OPTIONS_ERREUR };
+enum suite_options { OPTIONS_JOUER, OPTIONS_AIDE, OPTIONS_VERSION, OPTIONS_COMMANDES, OPTIONS_ERREUR };
 
 // Reads argv[1..argc-1]. On OPTIONS_ERREUR, `erreur` holds a one-line reason.
 suite_options lit_options(int argc, const char* const* argv, options_jeu* o, char* erreur, size_t taille);

@@ -1,5 +1,6 @@
 // The game's sequence. A lost stage leads to the continue screen and is played again from a
 // score of 0 for as long as the player accepts; a cleared one hands its score to the next.
+// A window closed on any screen ends the game after that screen, as a quit stage does.
 #include "main/sequence.h"
 
 #include "ecrans/ecran_continue.h"
@@ -8,6 +9,7 @@
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
+#include "plateforme/entrees.h"
 #include "regles/modes.h"
 
 #include <cstdio>
@@ -43,19 +45,26 @@ void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, c
     // `depart` may be tracked memory, released when the first stage ends: keep a copy.
     const bilan debut = *depart;
     d->intro(ecran, r);
+    if (jeu_ferme())
+        return;
     for (;;) {
         const int mode = d->titre(ecran, r);
         if (mode != MODE_NORMAL && mode != MODE_TRICHE)
             return;
         bilan partie = debut;
         for (int n = premier; n < d->nb_niveaux; n++) {
+            if (jeu_ferme())
+                return;
             const fiche_niveau& niveau = d->niveaux[n];
             const int mode_niveau = niveau.mode_impose != 0 ? niveau.mode_impose : mode;
             for (;;) {
                 partie = lit_bilan(niveau.joue(ecran, mode_niveau, partie.score, PERIODE_IMAGE, r));
                 if (!niveau.statut_examine || partie.statut != BILAN_PERDU)
                     break;
-                if (d->continuer(ecran, r) == CONTINUE_NON) {
+                const int choix = d->continuer(ecran, r);
+                if (jeu_ferme())
+                    return;
+                if (choix == CONTINUE_NON) {
                     d->perdu(ecran);
                     return;
                 }
@@ -68,6 +77,10 @@ void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, c
             if (niveau.entre_niveaux)
                 d->entre_niveaux(ecran, r);
         }
+        if (jeu_ferme())
+            return;
         d->fin(ecran, partie.score, r);
+        if (jeu_ferme())
+            return;
     }
 }

@@ -27,6 +27,7 @@ void installe_arret()
 {
     prend_signal(SIGINT);
     prend_signal(SIGTERM);
+    prend_signal(SIGHUP);
 }
 
 bool arret_demande() { return signal_recu != 0; }

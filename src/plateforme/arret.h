@@ -1,9 +1,10 @@
-// Ctrl+C and kill end the game at once, in play and on every screen. SDL would turn both
-// signals into a window-close request, which the stages ignore and the pages take as "next
-// page"; the game writes no file, so there is nothing to save before leaving.
+// Ctrl+C, kill and a closed terminal end the game at once, in play and on every screen.
+// SDL would turn the first two into a window-close request, which in full screen the stages
+// ignore and the pages take as "next page"; the game writes no file, so there is nothing to
+// save before leaving.
 #pragma once
 
-// Takes SIGINT and SIGTERM for the game (a signal the shell set to be ignored stays ignored).
+// Takes SIGINT, SIGTERM and SIGHUP for the game (a signal the shell set to be ignored stays ignored).
 // Called before SDL starts: SDL then leaves these signals alone.
 void installe_arret();
 

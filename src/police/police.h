@@ -3,6 +3,9 @@
 #pragma once
 #include <SDL.h>
 
+// The game's font picture, which the stages and the screens that write open.
+constexpr const char* CHEMIN_POLICE = "./Images/font01.png";
+
 struct police {
     int hauteur;            // height of the font picture
     SDL_Surface* image;     // owned by the font

@@ -4,12 +4,6 @@
 #include "boucle/joueur.h"
 #include "plateforme/horloge.h"
 
-namespace {
-struct touches_tenues {
-    Uint8 t[SDLK_LAST] = {};
-};
-}  // namespace
-
 class JoueurTest : public NiveauTest {
 protected:
     void SetUp() override
@@ -22,11 +16,12 @@ protected:
     // Runs the held-key controls n times with these keys down.
     void tient(std::initializer_list<SDLKey> touches, int n = 1)
     {
-        touches_tenues k;
+        const liaisons l = liaisons_par_defaut();
+        Uint16 tenues = 0;
         for (SDLKey t : touches)
-            k.t[t] = 1;
+            tenues |= l.par_touche[t];
         for (int i = 0; i < n; i++)
-            commandes_joueur(v, &pil, k.t, r);
+            commandes_joueur(v, &pil, tenues, r);
     }
 
     scene* scene_du_joueur()

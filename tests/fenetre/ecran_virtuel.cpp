@@ -11,6 +11,8 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 extern char** environ;
 
@@ -126,6 +128,42 @@ std::string ecran_virtuel::prefixe() const
 void ecran_virtuel::touche(const char* nom) const
 {
     std::system((prefixe() + "xdotool key " + nom).c_str());
+}
+
+bool ecran_virtuel::ferme_fenetres() const
+{
+    Display* d = XOpenDisplay(nom_display.c_str());
+    if (d == NULL)
+        return false;
+    const Atom protocoles = XInternAtom(d, "WM_PROTOCOLS", False);
+    const Atom fermeture = XInternAtom(d, "WM_DELETE_WINDOW", False);
+    Window racine, parent, *enfants = NULL;
+    unsigned int nb = 0;
+    int fermees = 0;
+    XQueryTree(d, DefaultRootWindow(d), &racine, &parent, &enfants, &nb);
+    for (unsigned int i = 0; i < nb; i++) {
+        Atom* pris = NULL;
+        int nb_pris = 0;
+        if (XGetWMProtocols(d, enfants[i], &pris, &nb_pris) == 0)
+            continue;
+        for (int k = 0; k < nb_pris; k++)
+            if (pris[k] == fermeture) {
+                XEvent e = {};
+                e.xclient.type = ClientMessage;
+                e.xclient.window = enfants[i];
+                e.xclient.message_type = protocoles;
+                e.xclient.format = 32;
+                e.xclient.data.l[0] = static_cast<long>(fermeture);
+                e.xclient.data.l[1] = CurrentTime;
+                XSendEvent(d, enfants[i], False, NoEventMask, &e);
+                fermees++;
+            }
+        XFree(pris);
+    }
+    if (enfants != NULL)
+        XFree(enfants);
+    XCloseDisplay(d);  // flushes the events sent
+    return fermees > 0;
 }
 
 capture ecran_virtuel::capture_ecran() const

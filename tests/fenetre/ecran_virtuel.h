@@ -1,6 +1,6 @@
 // A virtual X display for the real-window tests: an Xvfb server of our own, which picks a
-// free display and says which once it is ready; key presses sent with xdotool, and
-// screenshots taken with xwd and read back here.
+// free display and says which once it is ready; key presses sent with xdotool, close
+// buttons pressed through Xlib, and screenshots taken with xwd and read back here.
 #pragma once
 #include <SDL.h>
 #include <string>
@@ -24,6 +24,9 @@ public:
     // What a program needs in its environment to use the display.
     std::vector<std::string> variables() const;
     void touche(const char* nom) const;
+    // Presses the close button of every window that has one, as a window manager does
+    // (WM_DELETE_WINDOW); false when no window takes it.
+    bool ferme_fenetres() const;
     capture capture_ecran() const;
 
 private:

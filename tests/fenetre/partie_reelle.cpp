@@ -1,8 +1,9 @@
 // The real game in a real (virtual) window: started from another folder, led by key presses
 // through the introduction and the title into stage 1, and left with Escape, without a
 // sound device; the same road with a picture that only the stage loads taken away after the
-// start, which must end the game in order; and Ctrl+C or kill, which end it at once on a
-// page and in play.
+// start, which must end the game in order; Ctrl+C, a closed terminal or kill, which end it at
+// once on a page and in play; and the close button, which in a window ends the game in order
+// from a page and from play, and in full screen ends only the page.
 #include "ecran_virtuel.h"
 
 #include "contenu/niveau1.h"
@@ -34,11 +35,12 @@ constexpr slot_ressource TITRE = IMG_TITRE2;
 void dort(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
 
 // Starts the game in `dossier` on the virtual display, its messages going to `sortie`, with
-// its data folder named by POLARITE_DATA when `donnees` is given.
+// its data folder named by POLARITE_DATA when `donnees` is given, and one command-line option.
 // By default the mixer opens SDL's silent driver; "aucun" is a sound device that cannot open.
 // Without a video driver named, the game finds the X server by itself, as on a desktop.
 pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::string& sortie,
-                const std::string& audio = "dummy", bool pilote_video_nomme = true, const std::string& donnees = "")
+                const std::string& audio = "dummy", bool pilote_video_nomme = true, const std::string& donnees = "",
+                const char* option = NULL)
 {
     std::vector<std::string> env;
     for (char** v = environ; *v != NULL; v++)
@@ -71,9 +73,10 @@ pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::s
     posix_spawnattr_setsigmask(&attributs, &signaux);
     sigaddset(&signaux, SIGINT);
     sigaddset(&signaux, SIGTERM);
+    sigaddset(&signaux, SIGHUP);
     posix_spawnattr_setsigdefault(&attributs, &signaux);
     posix_spawnattr_setflags(&attributs, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    char* argv[] = {const_cast<char*>(JEU), NULL};
+    char* argv[] = {const_cast<char*>(JEU), const_cast<char*>(option), NULL};
     pid_t pid = -1;
     if (posix_spawn(&pid, JEU, &actions, &attributs, argv, envp.data()) != 0)
         pid = -1;
@@ -217,15 +220,46 @@ TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOn
     EXPECT_EQ(messages.find('\n'), messages.size() - 1) << "more than the one warning: " << messages;
 }
 
-TEST_F(PartieReelle, CtrlCEndsTheGameAtOnceOnTheIntroductionPage)
+TEST_F(PartieReelle, CtrlCOrAClosedTerminalEndsTheGameAtOnceOnTheIntroductionPage)
+{
+    for (int sig : {SIGINT, SIGHUP}) {
+        jeu = lance_jeu(JEU_DOSSIER, x, sortie);
+        ASSERT_GT(jeu, 0);
+        ASSERT_TRUE(montre(INTRO[0], DIXIEMES_ATTENTE)) << lit_fichier(sortie);
+        const double delai = tue(jeu, sig);
+        jeu = -1;
+        EXPECT_GE(delai, 0) << "the game did not die of signal " << sig;
+        EXPECT_LT(delai, 1.0);
+    }
+}
+
+TEST_F(PartieReelle, TheCloseButtonEndsOnlyThePageInFullScreenAndTheGameInAWindow)
 {
     jeu = lance_jeu(JEU_DOSSIER, x, sortie);
     ASSERT_GT(jeu, 0);
     ASSERT_TRUE(montre(INTRO[0], DIXIEMES_ATTENTE)) << lit_fichier(sortie);
-    const double delai = tue(jeu, SIGINT);
-    jeu = -1;
-    EXPECT_GE(delai, 0) << "the game did not die of SIGINT";
-    EXPECT_LT(delai, 1.0);
+    ASSERT_TRUE(x.ferme_fenetres());
+    EXPECT_TRUE(montre(INTRO[1], DIXIEMES_ATTENTE)) << "full screen: the close button leaves the page";
+    EXPECT_EQ(attend_fin(jeu, 10), -1) << "full screen: the game goes on";
+    ASSERT_GE(tue(jeu, SIGTERM), 0);
+
+    jeu = lance_jeu(JEU_DOSSIER, x, sortie, "dummy", true, "", "--window");
+    ASSERT_GT(jeu, 0);
+    ASSERT_TRUE(montre(INTRO[0], DIXIEMES_ATTENTE)) << lit_fichier(sortie);
+    ASSERT_TRUE(x.ferme_fenetres());
+    EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 0) << lit_fichier(sortie);
+    EXPECT_EQ(lit_fichier(sortie), "");
+}
+
+TEST_F(PartieReelle, InAWindowTheCloseButtonEndsTheGameFromPlay)
+{
+    jeu = lance_jeu(JEU_DOSSIER, x, sortie, "dummy", true, "", "--window");
+    ASSERT_GT(jeu, 0);
+    ASSERT_NO_FATAL_FAILURE(jusqu_au_titre());
+    ASSERT_NO_FATAL_FAILURE(jusqu_en_jeu());
+    ASSERT_TRUE(x.ferme_fenetres());
+    EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 0) << lit_fichier(sortie);
+    EXPECT_EQ(lit_fichier(sortie), "");
 }
 
 TEST_F(PartieReelle, KillEndsTheGameAtOnceInPlay)

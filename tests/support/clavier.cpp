@@ -1,4 +1,4 @@
-// Key presses and held keys for tests and the autopilot.
+// Key presses, held keys and pad events for tests and the autopilot.
 #include "support/clavier.h"
 
 void presse_touche(SDLKey touche)
@@ -17,5 +17,31 @@ void pousse_fermeture()
 {
     SDL_Event e = {};
     e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+void pousse_axe(Uint8 axe, Sint16 valeur)
+{
+    SDL_Event e = {};
+    e.type = e.jaxis.type = SDL_JOYAXISMOTION;
+    e.jaxis.axis = axe;
+    e.jaxis.value = valeur;
+    SDL_PushEvent(&e);
+}
+
+void pousse_chapeau(Uint8 valeur)
+{
+    SDL_Event e = {};
+    e.type = e.jhat.type = SDL_JOYHATMOTION;
+    e.jhat.value = valeur;
+    SDL_PushEvent(&e);
+}
+
+void pousse_bouton(Uint8 bouton, bool enfonce)
+{
+    SDL_Event e = {};
+    e.type = e.jbutton.type = enfonce ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+    e.jbutton.button = bouton;
+    e.jbutton.state = enfonce ? SDL_PRESSED : SDL_RELEASED;
     SDL_PushEvent(&e);
 }

@@ -5,6 +5,8 @@
 #include "formes.h"
 #include "texte.h"
 
+#include "ecrans/page_commandes.h"
+
 #include <cmath>
 
 namespace {
@@ -39,16 +41,6 @@ void nom_du_jeu(toile& t, int y, int taille)
     ecrit(t, "RITE", x + lg, y, A_GAUCHE, {taille, rgb(150, 200, 255), rgb(30, 80, 230), 3, rgb(6, 14, 60), 5, P_AFFICHAGE});
 }
 
-// A keyboard key with its label, and what it does beside it.
-void touche(toile& t, int x, int y, int l, const char* nom, const char* effet)
-{
-    rectangle(t, x, y + 4, l, 36, rgb(40, 42, 60));
-    rectangle(t, x, y, l, 36, rgb(200, 204, 220));
-    degrade_vertical(t, x + 3, y + 3, l - 6, 28, rgb(245, 246, 255), rgb(180, 184, 200));
-    ecrit(t, nom, x + l / 2, y + 7, A_CENTRE, style_simple(17, rgb(30, 30, 50)));
-    ecrit(t, effet, 330, y + 6, A_GAUCHE, style_corps(20));
-}
-
 // A picture drawn at `fois` times its size, its top-left corner at (x, y).
 void agrandi(toile& t, const toile& p, int x, int y, int fois)
 {
@@ -59,20 +51,6 @@ void agrandi(toile& t, const toile& p, int x, int y, int fois)
         }
 }
 
-void fleche(toile& t, float cx, float cy, float angle)
-{
-    const float c = std::cos(angle), s = std::sin(angle);
-    auto P = [&](float x, float y) { return point{cx + x * c - y * s, cy + x * s + y * c}; };
-    polygone(t, {P(9, 0), P(0, -8), P(0, -3), P(-8, -3), P(-8, 3), P(0, 3), P(0, 8)}, rgb(30, 30, 50));
-}
-
-void touche_fleche(toile& t, int x, int y, float angle)
-{
-    rectangle(t, x, y + 4, 36, 36, rgb(40, 42, 60));
-    rectangle(t, x, y, 36, 36, rgb(200, 204, 220));
-    degrade_vertical(t, x + 3, y + 3, 30, 28, rgb(245, 246, 255), rgb(180, 184, 200));
-    fleche(t, x + 18.0f, y + 17.0f, angle);
-}
 }  // namespace
 
 void page_titre(toile& t, bool triche)
@@ -107,16 +85,16 @@ void page_clavier(toile& t)
 {
     fond_page(t, rgb(10, 14, 40), rgb(24, 10, 40), 101);
     ecrit(t, "CONTROLS", 320, 14, A_CENTRE, style_titre(44));
-    touche_fleche(t, 150, 84, -1.5708f);
-    touche_fleche(t, 190, 84, 1.5708f);
-    touche_fleche(t, 230, 84, 3.14159f);
-    touche_fleche(t, 270, 84, 0);
-    ecrit(t, "Move the ship", 330, 90, A_GAUCHE, style_corps(20));
-    touche(t, 270, 128, 36, "G", "Fire");
-    touche(t, 270, 172, 36, "F", "Switch colour red / blue");
-    touche(t, 270, 216, 36, "D", "Super shot (full gauge)");
-    touche(t, 270, 260, 36, "P", "Pause");
-    touche(t, 210, 304, 96, "Escape", "Quit");
+    // One row an action, its name and the well where the game writes the keys in force.
+    constexpr const char* noms[LIGNES_PAGE_COMMANDES] = {"Up",    "Down",  "Left",  "Right",   "Fire",
+                                                         "Switch colour red / blue", "Super shot (full gauge)",
+                                                         "Pause", "Confirm", "Quit"};
+    for (int k = 0; k < LIGNES_PAGE_COMMANDES; k++) {
+        const int y = Y_PREMIER_PUITS + k * ECART_PUITS;
+        ecrit(t, noms[k], X_PUITS - 14, y + 2, A_DROITE, style_corps(18));
+        rectangle(t, X_PUITS, y, LARGEUR_PUITS, HAUTEUR_PUITS, rgb(90, 96, 140));
+        degrade_vertical(t, X_PUITS + 1, y + 1, LARGEUR_PUITS - 2, HAUTEUR_PUITS - 2, rgb(8, 8, 22), rgb(20, 20, 44));
+    }
 
     // The colour rule, shown with the game's own ship and shots.
     rectangle(t, 40, 352, 560, 78, rgb(120, 130, 190));
