@@ -34,14 +34,6 @@ const char* const fichiers_chiffres[10] = {
     "Images/Cinq.bmp", "Images/Six.bmp", "Images/Sept.bmp", "Images/Huit.bmp",  "Images/Neuf.bmp",
 };
 
-// A BMP keyed on black, in the display format, tracked: libere_tout frees the copy.
-SDL_Surface* charge_bmp_ecran(const char* nom)
-{
-    SDL_Surface* chargee = charge_bmp_suivi(nom);
-    SDL_SetColorKey(chargee, SDL_SRCCOLORKEY, SDL_MapRGB(chargee->format, 0, 0, 0));
-    return convertit_suivie(chargee, convertit_ecran);
-}
-
 void monte_jauge(scene* s)
 {
     if (s->jauge < JAUGE_MAX)
@@ -247,6 +239,14 @@ void anime(scene* s, SDL_Surface* image_cadre, SDL_Rect rect_cadre, SDL_Surface*
 }
 
 }  // namespace
+
+// libere_tout frees the converted copy.
+SDL_Surface* charge_bmp_ecran(const char* nom)
+{
+    SDL_Surface* chargee = charge_bmp_suivi(nom);
+    SDL_SetColorKey(chargee, SDL_SRCCOLORKEY, SDL_MapRGB(chargee->format, 0, 0, 0));
+    return convertit_suivie(chargee, convertit_ecran);
+}
 
 scene* cree_scene(vaisseau* joueur, int capacite, Uint32 debut, SDL_Surface* barre, SDL_Surface* image_1p,
                   SDL_Surface* vie0, SDL_Surface* vie1, const char* chemin_police)

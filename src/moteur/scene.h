@@ -35,6 +35,10 @@ struct scene {
     SDL_Rect rects_chiffres[4];        // where the score's thousands, hundreds, tens and units go
 };
 
+// A BMP keyed on black, in the display format, tracked: how a stage loads the pictures it
+// uses beside the catalogue (the scene's digits, the hit effects).
+SDL_Surface* charge_bmp_ecran(const char* nom);
+
 // A new scene with nothing released: the score picture, the ten digits (keyed on black, in
 // the display format) and the font at `chemin_police` loaded through the tracked allocator.
 scene* cree_scene(vaisseau* joueur, int capacite, Uint32 debut, SDL_Surface* barre, SDL_Surface* image_1p,
