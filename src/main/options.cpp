@@ -56,6 +56,7 @@ const char* texte_aide()
            "  --window       play in a 640 x 480 window instead of full screen\n"
            "  --scale N      play in a window N times as large (N from 1 to 4)\n"
            "  --stage N      start each game at stage N (1 to 5, or 'final'), for practice\n"
+           "  --no-flash     hits neither shake nor flash the screen\n"
            "  --version      print the version and exit\n"
            "  --help         print this help and exit\n"
            "In the game, Alt+Enter switches between window and full screen, P pauses.\n";
@@ -63,7 +64,7 @@ const char* texte_aide()
 
 suite_options lit_options(int argc, const char* const* argv, options_jeu* o, char* erreur, size_t taille)
 {
-    *o = options_jeu{false, 1, 0};
+    *o = options_jeu{false, 1, 0, true};
     for (int i = 1; i < argc; i++) {
         const char* mot = argv[i];
         if (std::strcmp(mot, "--help") == 0 || std::strcmp(mot, "-h") == 0)
@@ -72,6 +73,10 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
             return OPTIONS_VERSION;
         if (std::strcmp(mot, "--window") == 0) {
             o->fenetre = true;
+            continue;
+        }
+        if (std::strcmp(mot, "--no-flash") == 0) {
+            o->eclairs = false;
             continue;
         }
         bool reconnue = false;

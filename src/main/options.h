@@ -1,5 +1,6 @@
 // The command line: without options the game runs full screen from stage 1; the options
-// ask for a window, a scaled window, or a first stage to practise.
+// ask for a window, a scaled window, a first stage to practise, or a game without the
+// shake and flashes of hits.
 #pragma once
 #include <cstddef>
 
@@ -9,6 +10,7 @@ struct options_jeu {
     bool fenetre;  // a window rather than full screen
     int echelle;   // window pixels per game pixel, 1 to ECHELLE_MAX
     int premier_niveau;  // row of the stage table each game starts at
+    bool eclairs;  // hits shake and flash the playfield; --no-flash turns that off
 };
 
 enum suite_options { OPTIONS_JOUER, OPTIONS_AIDE, OPTIONS_VERSION, OPTIONS_ERREUR };

@@ -36,7 +36,7 @@ void dort(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
 // By default the mixer opens SDL's silent driver; "aucun" is a sound device that cannot open.
 // Without a video driver named, the game finds the X server by itself, as on a desktop.
 pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::string& sortie,
-                const std::string& audio = "dummy", bool pilote_video_nomme = true)
+                const std::string& audio = "dummy", bool pilote_video_nomme = true, const char* option = NULL)
 {
     std::vector<std::string> env;
     for (char** v = environ; *v != NULL; v++)
@@ -69,7 +69,7 @@ pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::s
     sigaddset(&signaux, SIGTERM);
     posix_spawnattr_setsigdefault(&attributs, &signaux);
     posix_spawnattr_setflags(&attributs, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    char* argv[] = {const_cast<char*>(JEU), NULL};
+    char* argv[] = {const_cast<char*>(JEU), const_cast<char*>(option), NULL};
     pid_t pid = -1;
     if (posix_spawn(&pid, JEU, &actions, &attributs, argv, envp.data()) != 0)
         pid = -1;
@@ -211,6 +211,16 @@ TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOn
     const std::string messages = lit_fichier(sortie);
     EXPECT_EQ(messages.rfind("Warning: Couldn't set 44100 Hz 16-bit audio (", 0), 0u) << messages;
     EXPECT_EQ(messages.find('\n'), messages.size() - 1) << "more than the one warning: " << messages;
+}
+
+TEST_F(PartieReelle, AScaleTooLargeForTheDesktopGivesTheLargestThatFitsAndSaysSo)
+{
+    // The virtual desktop is 640 x 480: a window twice as large would not fit on it.
+    jeu = lance_jeu(JEU_DOSSIER, x, sortie, "dummy", true, "--scale=2");
+    ASSERT_GT(jeu, 0);
+    EXPECT_TRUE(montre(INTRO[0], DIXIEMES_ATTENTE)) << "the page is not shown whole: " << lit_fichier(sortie);
+    EXPECT_EQ(lit_fichier(sortie), "A 1280x960 window is larger than the 640x480 desktop: playing at --scale 1, "
+                                   "the largest that fits\n");
 }
 
 TEST_F(PartieReelle, CtrlCEndsTheGameAtOnceOnTheIntroductionPage)

@@ -170,6 +170,7 @@ TEST_F(Demarrage, TheCommandLineIsReadBeforeAnythingStarts)
     issue r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--help");
     EXPECT_EQ(r.statut, 0);
     EXPECT_NE(r.sortie.find("--scale N"), std::string::npos) << r.sortie;
+    EXPECT_NE(r.sortie.find("--no-flash"), std::string::npos) << r.sortie;
     r = lance_jeu(dossier, "-u SDL_VIDEODRIVER", "--version");
     EXPECT_EQ(r.statut, 0);
     EXPECT_EQ(r.sortie.rfind("polarite ", 0), 0u) << r.sortie;
