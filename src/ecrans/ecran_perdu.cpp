@@ -6,9 +6,8 @@
 #include "ecrans/ecran_commun.h"
 #include "plateforme/affichage.h"
 #include "plateforme/horloge.h"
+#include "plateforme/sourdine.h"
 #include "ressources/ressources.h"
-
-#include <SDL_image.h>
 
 namespace {
 constexpr const char* IMAGE_PERDU = "./Images/Bad.png";
@@ -24,7 +23,7 @@ bool termine_l_ecran(const SDL_Event& e)
 
 void ecran_perdu(SDL_Surface* ecran)
 {
-    SDL_Surface* image = convertit_ecran(IMG_Load(IMAGE_PERDU));
+    SDL_Surface* image = convertit_ecran(charge_image_en_sourdine(IMAGE_PERDU));
     if (image == NULL)
         return;
     affiche_a(image, ecran, 0, 0);

@@ -7,6 +7,7 @@
 #include "memoire/suivi.h"
 #include "plateforme/affichage.h"
 #include "plateforme/arret.h"
+#include "plateforme/sourdine.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -66,7 +67,14 @@ SDL_Surface* ouvre_ecran(const options_jeu& o)
     return ecran;
 }
 
-bool ouvre_mixeur() { return Mix_OpenAudio(FREQUENCE, AUDIO_S16LSB, NB_CANAUX, TAILLE_MORCEAU) >= 0; }
+// The audio library's own lines about a missing card are left out: the warning below says it.
+bool ouvre_mixeur()
+{
+    const int sauvegarde = sourdine_debut();
+    const bool ouvert = Mix_OpenAudio(FREQUENCE, AUDIO_S16LSB, NB_CANAUX, TAILLE_MORCEAU) >= 0;
+    sourdine_fin(sauvegarde);
+    return ouvert;
+}
 
 // Without an audio device the game plays in silence: SDL's dummy driver takes the sounds.
 bool ouvre_son()

@@ -2,7 +2,8 @@
 // is noted with the loader's own reason, for the start-up message.
 #include "ressources/ressources.h"
 
-#include <SDL_image.h>
+#include "plateforme/sourdine.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,7 +20,7 @@ void note_echec(const char* fichier, const char* raison)
 
 SDL_Surface* lit_image(const entree_ressource& e)
 {
-    SDL_Surface* s = e.lecture == CHARGEUR_PNG ? IMG_Load(e.fichier)
+    SDL_Surface* s = e.lecture == CHARGEUR_PNG ? charge_image_en_sourdine(e.fichier)
                                                : SDL_LoadBMP_RW(SDL_RWFromFile(e.fichier, "rb"), 1);
     if (s == NULL)
         note_echec(e.fichier, SDL_GetError());
