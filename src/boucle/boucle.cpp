@@ -1,7 +1,8 @@
 // The frame loop of play. Each frame, in order: background, key presses, held keys, scene
-// update, game over, warning and boss music, boss bar, boss-entry clean-up, flip, pacing,
-// the player's pause if asked for, and the end tests. Escape (or, in a window, its close
-// button) leaves before the scene update: nothing more is drawn or flipped.
+// update and hit effects, game over, warning and boss music, boss bar (or the final stage's
+// time left), the full gauge's cue, boss-entry clean-up, flip, pacing, the player's pause if
+// asked for, and the end tests. Escape (or, in a window, its close button) leaves before the
+// scene update: nothing more is drawn or flipped.
 #include "boucle/alerte.h"
 #include "boucle/deroulement.h"
 #include "boucle/pause.h"
@@ -43,6 +44,12 @@ fond_du_moment fond_de_l_image(const parametres_niveau* p, Uint32 temps, int mus
         return fond_du_moment{p->fond_jeu, p->pas_defilement};
     const moment_niveau m = {temps, musique_boss_lancee};
     return p->fond_courant(&m);
+}
+
+// The final stage's time left at the start of this frame, as its limit is tested.
+Uint32 temps_restant(const variante_finale* f, Uint32 temps)
+{
+    return temps < f->duree_limite ? f->duree_limite - temps : 0;
 }
 
 // Once the boss is in the table, the decoys standing in for it vanish without exploding;
@@ -96,6 +103,9 @@ issue_niveau joue_boucle(deroulement* d)
         const int vie_boss = d->boss->corps->vie > 0 ? d->boss->corps->vie : 0;
         if (p->finale == NULL)
             affiche_barre_boss(d->ecran, r, vie_boss, p->facteur_barre_boss);
+        else
+            affiche_temps_restant(d->ecran, s->police, temps_restant(p->finale, debut_image - s->debut));
+        signale_super_pret(&d->fx, d->ecran);
 
         nettoie_entree_boss(d, &nettoyage_fait);
         montre_ecran(d->ecran);

@@ -8,10 +8,12 @@ void anime_image(deroulement* d)
 {
     SDL_Surface* cadre = image(d->r, d->p->cadre);
     const SDL_Rect plein_ecran = cree_rect(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN);
+    estompe_tirs_ennemis(&d->fx, d->r);
     if (d->p->finale != NULL)
         anime_scene_finale(d->s, cadre, plein_ecran, d->ecran);
     else
         anime_scene(d->s, cadre, plein_ecran, d->ecran);
+    effets_de_l_image(&d->fx, d->s, d->boss, d->ecran);
 }
 
 // The deadline is compared as an unsigned value, as the clock gives it; after a wait the

@@ -2,6 +2,7 @@
 // things every frame of both does: the scene update and the pacing to the frame period.
 #pragma once
 #include "boucle/defilement.h"
+#include "boucle/effets.h"
 #include "boucle/joueur.h"
 #include "boucle/niveau.h"
 
@@ -13,6 +14,7 @@ struct deroulement {
     ennemi* boss;
     fond_defilant* fond;
     pilote pil;
+    effets fx;
     int periode_image;
     Uint32 echeance;  // deadline of the next frame, ms; 0 before the first frame
 };
@@ -27,7 +29,8 @@ issue_niveau joue_boucle(deroulement* d);
 // the tally (or the final stage's verdict).
 void joue_cloture(deroulement* d, issue_niveau issue);
 
-// The scene update of the stage (the final stage has its own) with its frame overlay.
+// The scene update of the stage (the final stage has its own) with its frame overlay, and
+// the hit effects over it.
 void anime_image(deroulement* d);
 
 // Waits for the frame deadline if it is still ahead; a late frame is not made up for.

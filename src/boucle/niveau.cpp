@@ -49,6 +49,7 @@ deroulement prepare_niveau(SDL_Surface* ecran, int mode, int score, int periode_
     d.fond = cree_fond_defilant(image(r, p->fond_jeu));
     d.pil.retour_en_jeu = 0;
     d.pil.dernier_tir = horloge_ms();
+    d.fx = prepare_effets(joueur);
     return d;
 }
 }  // namespace
@@ -92,6 +93,7 @@ bilan* joue_niveau(SDL_Surface* ecran, int mode, int score, int periode_image, c
         resultat.score = d.s->score;
         break;
     }
+    rend_tirs_ennemis(r);
     scene_en_cours = NULL;
     libere_tout();
     bilan* rendu = static_cast<bilan*>(std::malloc(sizeof(bilan)));

@@ -30,11 +30,17 @@ bilan* joue_niveau1(SDL_Surface* ecran, int mode, int, int periode_image, const 
 
 constexpr moment_capture niveau1_jeu[] = {
     {3500, "niveau1_3500_premiere_vague"},
+    {15613, "niveau1_15613_super_pret"},
+    {18369, "niveau1_18369_vie_perdue"},  // the autopilot's first lost life: the flash
+    {18421, "niveau1_18421_vie_perdue_secousse"},
+    {18577, "niveau1_18577_vie_perdue_eclat"},
     {21000, "niveau1_21000_lourd"},
     {66000, "niveau1_66000_alerte"},
     {80000, "niveau1_80000_boss"},
 };
 constexpr moment_capture niveau1_cloture[] = {
+    {1, "niveau1_cloture_001_boss_detruit"},
+    {30, "niveau1_cloture_030_tirs_estompes"},
     {250, "niveau1_cloture_250_tableau"},
 };
 constexpr prise_de_vues prises_niveau1[] = {

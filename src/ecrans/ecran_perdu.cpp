@@ -8,9 +8,8 @@
 #include "plateforme/donnees.h"
 #include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
+#include "plateforme/sourdine.h"
 #include "ressources/ressources.h"
-
-#include <SDL_image.h>
 
 namespace {
 bool termine_l_ecran(entree e)
@@ -21,7 +20,7 @@ bool termine_l_ecran(entree e)
 
 void ecran_perdu(SDL_Surface* ecran)
 {
-    SDL_Surface* image = convertit_ecran(IMG_Load(chemin_donnee(FICHIER_PERDU).texte));
+    SDL_Surface* image = convertit_ecran(charge_image_en_sourdine(chemin_donnee(FICHIER_PERDU).texte));
     if (image == NULL)
         return;
     affiche_a(image, ecran, 0, 0);

@@ -2,6 +2,7 @@
 // the mixer, initialises SDL, loads the catalogue and runs the game's sequence until the
 // player leaves. Every way out releases what is held, and every start-up failure says what
 // failed and why, then ends with status 1.
+#include "boucle/effets.h"
 #include "main/options.h"
 #include "main/sequence.h"
 #include "memoire/suivi.h"
@@ -9,6 +10,7 @@
 #include "plateforme/arret.h"
 #include "plateforme/donnees.h"
 #include "plateforme/entrees.h"
+#include "plateforme/sourdine.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -49,18 +51,31 @@ bool choisit_affichage()
     return trouve;
 }
 
-// Full screen unless a window was asked for; a scaled window is N times as large.
+// Full screen unless a window was asked for; a scaled window is N times as large, or as
+// large as the desktop allows.
 SDL_Surface* ouvre_ecran(const options_jeu& o)
 {
     const Uint32 drapeaux = o.fenetre ? MODE_VIDEO & ~SDL_FULLSCREEN : MODE_VIDEO;
-    SDL_Surface* ecran = ouvre_affichage(LARGEUR_ECRAN, HAUTEUR_ECRAN, PROFONDEUR_ECRAN, drapeaux, o.echelle);
+    int l_bureau = 0, h_bureau = 0;
+    const int echelle = echelle_qui_tient(o.echelle, LARGEUR_ECRAN, HAUTEUR_ECRAN, &l_bureau, &h_bureau);
+    if (echelle < o.echelle)
+        std::printf("A %dx%d window is larger than the %dx%d desktop: playing at --scale %d, the largest that fits\n",
+                    LARGEUR_ECRAN * o.echelle, HAUTEUR_ECRAN * o.echelle, l_bureau, h_bureau, echelle);
+    SDL_Surface* ecran = ouvre_affichage(LARGEUR_ECRAN, HAUTEUR_ECRAN, PROFONDEUR_ECRAN, drapeaux, echelle);
     if (ecran == NULL)
-        std::printf("Cannot open a %dx%d display in %d-bit colour: %s\n", LARGEUR_ECRAN * o.echelle,
-                    HAUTEUR_ECRAN * o.echelle, PROFONDEUR_ECRAN, SDL_GetError());
+        std::printf("Cannot open a %dx%d display in %d-bit colour: %s\n", LARGEUR_ECRAN * echelle,
+                    HAUTEUR_ECRAN * echelle, PROFONDEUR_ECRAN, SDL_GetError());
     return ecran;
 }
 
-bool ouvre_mixeur() { return Mix_OpenAudio(FREQUENCE, AUDIO_S16LSB, NB_CANAUX, TAILLE_MORCEAU) >= 0; }
+// The audio library's own lines about a missing card are left out: the warning below says it.
+bool ouvre_mixeur()
+{
+    const int sauvegarde = sourdine_debut();
+    const bool ouvert = Mix_OpenAudio(FREQUENCE, AUDIO_S16LSB, NB_CANAUX, TAILLE_MORCEAU) >= 0;
+    sourdine_fin(sauvegarde);
+    return ouvert;
+}
 
 // Without an audio device the game plays in silence: SDL's dummy driver takes the sounds.
 bool ouvre_son()
@@ -140,6 +155,7 @@ int main(int argc, char** argv)
         return SORTIE_ECHEC;
     }
     installe_arret();
+    fixe_secousses_et_eclairs(options.eclairs);
     std::atexit(SDL_Quit);
 
     if (!choisit_affichage())

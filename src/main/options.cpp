@@ -56,6 +56,7 @@ const char* texte_aide()
            "  --window       play in a 640 x 480 window instead of full screen\n"
            "  --scale N      play in a window N times as large (N from 1 to 4)\n"
            "  --stage N      start each game at stage N (1 to 5, or 'final'), for practice\n"
+           "  --no-flash     hits neither shake nor flash the screen\n"
            "  --data DIR     read the pictures and sounds from DIR (else POLARITE_DATA)\n"
            "  --controls     print the keys and pad buttons in force, and the file they came from\n"
            "  --version      print the version and exit\n"
@@ -80,7 +81,7 @@ const char* texte_aide()
 
 suite_options lit_options(int argc, const char* const* argv, options_jeu* o, char* erreur, size_t taille)
 {
-    *o = options_jeu{false, 1, 0, NULL};
+    *o = options_jeu{false, 1, 0, true, NULL};
     for (int i = 1; i < argc; i++) {
         const char* mot = argv[i];
         if (std::strcmp(mot, "--help") == 0 || std::strcmp(mot, "-h") == 0)
@@ -91,6 +92,10 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
             return OPTIONS_COMMANDES;
         if (std::strcmp(mot, "--window") == 0) {
             o->fenetre = true;
+            continue;
+        }
+        if (std::strcmp(mot, "--no-flash") == 0) {
+            o->eclairs = false;
             continue;
         }
         bool reconnue = false;

@@ -1,5 +1,6 @@
 // The command line: without options the game runs full screen from stage 1; the options
-// ask for a window, a scaled window, a first stage to practise, or the data folder.
+// ask for a window, a scaled window, a first stage to practise, a game without the shake and
+// flashes of hits, or the data folder.
 #pragma once
 #include <cstddef>
 
@@ -7,6 +8,7 @@ struct options_jeu {
     bool fenetre;  // a window rather than full screen
     int echelle;   // window pixels per game pixel, 1 to ECHELLE_MAX
     int premier_niveau;  // row of the stage table each game starts at
+    bool eclairs;  // hits shake and flash the playfield; --no-flash turns that off
     const char* donnees;  // the data folder named by --data, or NULL
 };
 

@@ -1,9 +1,11 @@
 // The heads-up display items on the side panels and in the playfield.
 #include "moteur/hud.h"
 
+#include "police/police.h"
 #include "regles/modes.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -30,11 +32,20 @@ constexpr int HAUTEUR_CHIFFRE = 36;
 
 constexpr int X_BARRE_BOSS = 529;
 constexpr int Y_BARRE_BOSS = 138;
+constexpr int LARGEUR_BARRE_BOSS = 83;
 constexpr int HAUTEUR_BARRE_BOSS = 19;
 constexpr int RESTE_BARRE_BOSS = 5;
 
 constexpr int X_ANNONCE = 220;
 constexpr int Y_ANNONCE = 225;
+
+constexpr int X_SUPER_PRET = 6;
+constexpr int Y_SUPER_PRET = 194;
+
+// The time is centred on the boss bar's place; the font's glyphs, two rows taller than the
+// bar, spill one row each way into the recess around it.
+constexpr int X_CENTRE_TEMPS = X_BARRE_BOSS + LARGEUR_BARRE_BOSS / 2;
+constexpr int Y_TEMPS = Y_BARRE_BOSS - 1;
 
 constexpr int X_TABLEAU = 195;
 constexpr int Y_TABLEAU = 112;
@@ -112,4 +123,14 @@ void affiche_tableau_score(SDL_Surface* ecran, const ressources* r, const scene*
     SDL_Rect places[NB_CHIFFRES];
     places_chiffres(X_CHIFFRES_TABLEAU, Y_CHIFFRES_TABLEAU, places);
     affiche_quatre_chiffres(ecran, s->images_chiffres, s->score, places);
+}
+
+void affiche_super_pret(SDL_Surface* ecran, SDL_Surface* image) { affiche_a(image, ecran, X_SUPER_PRET, Y_SUPER_PRET); }
+
+void affiche_temps_restant(SDL_Surface* ecran, const police* p, Uint32 restant_ms)
+{
+    const Uint32 secondes = (restant_ms + 999) / 1000;
+    char texte[16];
+    std::snprintf(texte, sizeof texte, "%u:%02u", secondes / 60, secondes % 60);
+    affiche_texte(p, texte, ecran, X_CENTRE_TEMPS - largeur_texte(p, texte) / 2, Y_TEMPS);
 }

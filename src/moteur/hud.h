@@ -1,6 +1,7 @@
 // The heads-up display, all of it: the scene's part, which the scene update draws at the
 // end of each frame (gauge, player label, lives or cheat picture, score), and the stage
-// loop's part (boss bar, the pictures shown in the middle of the playfield, closing tally).
+// loop's part (boss bar or the final stage's time left, the full gauge's cue, the pictures
+// shown in the middle of the playfield, closing tally).
 // Numbers are four digit pictures 25 pixels apart, drawn one way everywhere, the end-of-game
 // screen included.
 #pragma once
@@ -34,3 +35,10 @@ void affiche_annonce(SDL_Surface* ecran, SDL_Surface* image);
 
 // The tally board and the scene's score on it in four digits.
 void affiche_tableau_score(SDL_Surface* ecran, const ressources* r, const scene* s);
+
+// The full gauge's cue, on the left panel between the lives and the gauge.
+void affiche_super_pret(SDL_Surface* ecran, SDL_Surface* image);
+
+// The final stage's time left, as minutes and seconds rounded up, in the box where the
+// other stages draw the boss bar.
+void affiche_temps_restant(SDL_Surface* ecran, const police* p, Uint32 restant_ms);

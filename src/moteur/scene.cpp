@@ -30,15 +30,6 @@ constexpr int DEGATS_AUTRE_COULEUR = 2;
 constexpr int LARGEUR_EXPLOSION_JOUEUR = 32;
 constexpr int HAUTEUR_EXPLOSION_JOUEUR = 30;
 
-// A BMP of the data folder keyed on black, in the display format, tracked: libere_tout
-// frees the copy.
-SDL_Surface* charge_bmp_ecran(const char* nom)
-{
-    SDL_Surface* chargee = charge_bmp_suivi(chemin_donnee(nom).texte);
-    SDL_SetColorKey(chargee, SDL_SRCCOLORKEY, SDL_MapRGB(chargee->format, 0, 0, 0));
-    return convertit_suivie(chargee, convertit_ecran);
-}
-
 void monte_jauge(scene* s)
 {
     if (s->jauge < JAUGE_MAX)
@@ -244,6 +235,14 @@ void anime(scene* s, SDL_Surface* image_cadre, SDL_Rect rect_cadre, SDL_Surface*
 }
 
 }  // namespace
+
+// libere_tout frees the converted copy.
+SDL_Surface* charge_bmp_ecran(const char* nom)
+{
+    SDL_Surface* chargee = charge_bmp_suivi(chemin_donnee(nom).texte);
+    SDL_SetColorKey(chargee, SDL_SRCCOLORKEY, SDL_MapRGB(chargee->format, 0, 0, 0));
+    return convertit_suivie(chargee, convertit_ecran);
+}
 
 scene* cree_scene(vaisseau* joueur, int capacite, Uint32 debut, SDL_Surface* barre, SDL_Surface* image_1p,
                   SDL_Surface* vie0, SDL_Surface* vie1, const char* chemin_police)

@@ -35,6 +35,10 @@ struct scene {
     SDL_Rect rects_chiffres[4];        // where the score's thousands, hundreds, tens and units go
 };
 
+// A BMP of the data folder keyed on black, in the display format, tracked: how a stage loads
+// the pictures it uses beside the catalogue (the scene's digits, the hit effects).
+SDL_Surface* charge_bmp_ecran(const char* nom);
+
 // A new scene with nothing released: the score picture, the catalogue's ten digit pictures
 // (keyed on black, in the display format) and the font `chemin_police` loaded from the data
 // folder through the tracked allocator.

@@ -23,6 +23,23 @@ int filtre_evenements(const SDL_Event* e)
 
 }  // namespace
 
+int echelle_qui_tient(int echelle, int largeur, int hauteur, int* l_bureau, int* h_bureau)
+{
+    *l_bureau = *h_bureau = 0;
+    // SDL's video is started here if it is not yet, as the first SDL_SetVideoMode would; if it
+    // cannot start, that call reports why.
+    if (echelle == 1 || (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0))
+        return echelle;
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    *l_bureau = info->current_w;
+    *h_bureau = info->current_h;
+    if (*l_bureau <= 0 || *h_bureau <= 0)
+        return echelle;
+    while (echelle > 1 && (largeur * echelle > *l_bureau || hauteur * echelle > *h_bureau))
+        echelle--;
+    return echelle;
+}
+
 SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 drapeaux, int echelle)
 {
     facteur = echelle;

@@ -14,6 +14,11 @@ constexpr Uint32 MODE_VIDEO = SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SD
 // The largest window scale, --scale's bound.
 constexpr int ECHELLE_MAX = 4;
 
+// The largest scale, up to `echelle`, at which a largeur x hauteur window fits the desktop,
+// whose size SDL gives (*l_bureau x *h_bureau) until the first video mode is set. A video
+// driver that gives no size (0 x 0) leaves `echelle` as asked; the least is 1.
+int echelle_qui_tient(int echelle, int largeur, int hauteur, int* l_bureau, int* h_bureau);
+
 // Opens the video mode (largeur * echelle by hauteur * echelle, `drapeaux` as for
 // SDL_SetVideoMode) and returns the surface to draw to, or NULL with SDL's error set.
 SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 drapeaux, int echelle);

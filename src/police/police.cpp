@@ -1,7 +1,8 @@
 // Bitmap font loading and glyph scan.
 #include "police/police.h"
 
-#include <SDL_image.h>
+#include "plateforme/sourdine.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,7 +19,7 @@ police* ouvre_police(const char* nom)
     police* p = static_cast<police*>(std::malloc(sizeof(police)));
     if (p == NULL)
         return NULL;
-    p->image = IMG_Load(nom);
+    p->image = charge_image_en_sourdine(nom);
     if (p->image == NULL) {
         std::free(p);
         return NULL;

@@ -4,8 +4,9 @@
 #include "ressources/ressources.h"
 
 #include "plateforme/donnees.h"
+#include "plateforme/sourdine.h"
+#include "ressources/images_d_effets.h"
 
-#include <SDL_image.h>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,7 +24,7 @@ void note_echec(const char* fichier, const char* raison)
 SDL_Surface* lit_image(const char* fichier, chargeur lecture)
 {
     const chemin_donnees chemin = chemin_donnee(fichier);
-    SDL_Surface* s = lecture == CHARGEUR_PNG ? IMG_Load(chemin.texte)
+    SDL_Surface* s = lecture == CHARGEUR_PNG ? charge_image_en_sourdine(chemin.texte)
                                              : SDL_LoadBMP_RW(SDL_RWFromFile(chemin.texte, "rb"), 1);
     if (s == NULL)
         note_echec(fichier, SDL_GetError());
@@ -121,7 +122,9 @@ bool verifie_fichiers_hors_catalogue()
     const struct {
         const char* fichier;
         chargeur lecture;
-    } fichiers[] = {{FICHIER_POLICE, CHARGEUR_PNG}, {FICHIER_SCORE, CHARGEUR_BMP}, {FICHIER_PERDU, CHARGEUR_PNG}};
+    } fichiers[] = {{FICHIER_POLICE, CHARGEUR_PNG},     {FICHIER_SCORE, CHARGEUR_BMP},
+                    {FICHIER_PERDU, CHARGEUR_PNG},      {FICHIER_ECLAT, CHARGEUR_BMP},
+                    {FICHIER_SUPER_PRET, CHARGEUR_BMP}};
     for (const auto& f : fichiers) {
         SDL_Surface* s = lit_image(f.fichier, f.lecture);
         if (s == NULL)

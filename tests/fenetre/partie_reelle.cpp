@@ -220,6 +220,16 @@ TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOn
     EXPECT_EQ(messages.find('\n'), messages.size() - 1) << "more than the one warning: " << messages;
 }
 
+TEST_F(PartieReelle, AScaleTooLargeForTheDesktopGivesTheLargestThatFitsAndSaysSo)
+{
+    // The virtual desktop is 640 x 480: a window twice as large would not fit on it.
+    jeu = lance_jeu(JEU_DOSSIER, x, sortie, "dummy", true, "", "--scale=2");
+    ASSERT_GT(jeu, 0);
+    EXPECT_TRUE(montre(INTRO[0], DIXIEMES_ATTENTE)) << "the page is not shown whole: " << lit_fichier(sortie);
+    EXPECT_EQ(lit_fichier(sortie), "A 1280x960 window is larger than the 640x480 desktop: playing at --scale 1, "
+                                   "the largest that fits\n");
+}
+
 TEST_F(PartieReelle, CtrlCOrAClosedTerminalEndsTheGameAtOnceOnTheIntroductionPage)
 {
     for (int sig : {SIGINT, SIGHUP}) {

@@ -152,13 +152,16 @@ TEST_F(Installation, ManualPageAndMetadataAgreeWithTheProgram)
     ASSERT_EQ(aide.statut, 0) << aide.sortie;
     const issue page = execute("zcat '" + installe("share/man/man6/polarite.6.gz").string() + "'");
     ASSERT_EQ(page.statut, 0) << page.sortie;
-    // Every option the program lists is in the page, where roff writes '-' as "\-".
+    // Every option the program lists is in the page, where roff writes each '-' as "\-".
     std::istringstream lignes(aide.sortie);
     int options = 0;
     for (std::string ligne, mot; std::getline(lignes, ligne);)
         if (std::istringstream(ligne) >> mot && mot.rfind("--", 0) == 0) {
             options++;
-            EXPECT_NE(page.sortie.find("\\-\\-" + mot.substr(2)), std::string::npos) << mot << " is not in the manual page";
+            std::string en_roff;
+            for (const char c : mot)
+                en_roff += c == '-' ? std::string("\\-") : std::string(1, c);
+            EXPECT_NE(page.sortie.find(en_roff), std::string::npos) << mot << " is not in the manual page";
         }
     EXPECT_GE(options, 5) << aide.sortie;
 

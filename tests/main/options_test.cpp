@@ -34,6 +34,8 @@ TEST(Options, WithoutOptionsTheGameRunsFullScreenFromStageOne)
     EXPECT_FALSE(l.o.fenetre);
     EXPECT_EQ(l.o.echelle, 1);
     EXPECT_EQ(l.o.premier_niveau, 0);
+    EXPECT_TRUE(l.o.eclairs);
+    EXPECT_FALSE(lit({"--window", "--no-flash"}).o.eclairs);
     EXPECT_EQ(l.o.donnees, nullptr) << "the data folder is looked for";
 }
 

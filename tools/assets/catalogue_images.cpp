@@ -3,6 +3,8 @@
 #include "catalogue.h"
 #include "dessins.h"
 
+#include "ressources/images_d_effets.h"
+
 namespace {
 // Enemy bodies used more than once (body and its hit picture).
 void lourd_rouge(toile& t) { lourd(t, ROUGE); }
@@ -119,6 +121,9 @@ const image_a_faire images_a_faire[] = {
     {"Images/Explosions2.bmp", 12 * 64, 60, [](toile& t) { explosion(t, 12, 64, 60); }},
     {"Images/Explosions3.bmp", 12 * 96, 90, [](toile& t) { explosion(t, 12, 96, 90); }},
     {"Images/Explosions4.bmp", 12 * 192, 180, [](toile& t) { explosion(t, 12, 192, 180); }},
+    // What a stage loads for itself: the burst over the player's explosion, the full gauge's cue.
+    {FICHIER_ECLAT, PHASES_ECLAT * COTE_ECLAT, COTE_ECLAT, [](toile& t) { eclat_joueur(t, PHASES_ECLAT, COTE_ECLAT); }},
+    {FICHIER_SUPER_PRET, LARGEUR_SUPER_PRET, HAUTEUR_SUPER_PRET, plaque_super_pret},
     // Enemy shots: kind, colour, animation frame.
     {"Images/Tir0_Bleu_Ennemi.bmp", 8, 8, [](toile& t) { tir_ennemi(t, 0, BLEU, 0); }},
     {"Images/Tir0_Rouge_Ennemi.bmp", 8, 8, [](toile& t) { tir_ennemi(t, 0, ROUGE, 0); }},
@@ -230,10 +235,12 @@ const image_a_faire images_a_faire[] = {
 };
 const int nb_images_a_faire = sizeof images_a_faire / sizeof images_a_faire[0];
 
-// The stage's scene keys "Images/Score.bmp" black; the font's transparent colour is read
-// from the picture itself (its bottom-left pixel, black).
+// The stage's scene keys "Images/Score.bmp" black, and so does the stage its effect pictures;
+// the font's transparent colour is read from the picture itself (its bottom-left pixel, black).
 const fichier_hors_catalogue fichiers_hors_catalogue[] = {
     {"Images/Score.bmp", false, true, 0, 0, 0},
+    {FICHIER_ECLAT, false, true, 0, 0, 0},
+    {FICHIER_SUPER_PRET, false, true, 0, 0, 0},
     {"Images/font01.png", true, false, 0, 0, 0},
 };
 const int nb_fichiers_hors_catalogue = sizeof fichiers_hors_catalogue / sizeof fichiers_hors_catalogue[0];

@@ -62,6 +62,8 @@ void bandeau(toile& t, const char* texte, couleur haut, couleur bas);
 void bandeau_piece(toile& t);
 void tableau_score(toile& t);
 void explosion(toile& t, int nb_images, int taille_image_l, int taille_image_h);
+void eclat_joueur(toile& t, int nb_images, int cote);
+void plaque_super_pret(toile& t);
 
 // images_cadres.cpp: the frame overlays with their side panels.
 enum theme_cadre { CADRE_CIEL, CADRE_FEU, CADRE_FILS, CADRE_FINAL };

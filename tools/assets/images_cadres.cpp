@@ -65,10 +65,11 @@ void cadre_jeu(toile& t, theme_cadre c)
     logement(t, 5, 30, 125, 45, th);
     etiquette(t, "POWER", 69, 228, th);
     logement(t, 55, 250, 29, 198, th);
-    // Right panel: score and the boss bar.
+    // Right panel: score and the boss bar; the final stage, which has no boss bar, shows
+    // the time it has left in that box.
     etiquette(t, "SCORE", 570, 28, th);
     logement(t, 520, 50, 95, 36, th);
-    etiquette(t, "BOSS", 570, 116, th);
+    etiquette(t, c == CADRE_FINAL ? "TIME" : "BOSS", 570, 116, th);
     logement(t, 529, 138, 83, 19, th);
     ecrit(t, "POLARITE", 570, 436, A_CENTRE, {20, eclaircit(th.filet, 0.4f), th.filet, 0, rgb(0, 0, 0), 1, P_AFFICHAGE});
 }

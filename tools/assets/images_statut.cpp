@@ -245,3 +245,66 @@ void explosion(toile& t, int nb_images, int fl, int fh)
         }
     }
 }
+
+void eclat_joueur(toile& t, int nb_images, int cote)
+{
+    // The burst over the player's own small explosion: unlike an enemy's fireball it is cold
+    // and sharp. A white shock ring that races out and thins to a pale blue, breaking up as
+    // it goes; a second ring behind it; a white-hot flash at the heart in the first frames;
+    // gold splinters thrown past the ring. Keyed like the strips, so it fades by shape.
+    const float m = cote / 2.0f;
+    hasard h(uint32_t(cote * 7 + nb_images));
+    struct eclat {
+        float angle, vitesse, longueur;
+    };
+    std::vector<eclat> eclats;
+    for (int i = 0; i < 14; i++)
+        eclats.push_back({6.2832f * (i + h.entre(0.1f, 0.9f)) / 14, h.entre(0.75f, 1.05f), h.entre(0.12f, 0.22f)});
+    for (int k = 0; k < nb_images; k++) {
+        const float p = float(k) / (nb_images - 1);
+        const float cx = k * cote + m, cy = m;
+        const float sortie = 1 - (1 - p) * (1 - p);  // fast out, then slowing
+        // The rings: the outer one breaks up where the noise is thin, more as it ages.
+        const float r = 5 + (m - 7) * sortie, e = 1.2f + 5.5f * (1 - p);
+        const couleur c = melange(blanc_pur, rgb(120, 200, 255), p);
+        for (int y = 0; y < cote; y++)
+            for (int x = k * cote; x < (k + 1) * cote; x++) {
+                const float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
+                const float d = std::sqrt(dx * dx + dy * dy);
+                if (d > r || d < r - e)
+                    continue;
+                const float n = bruit_fractal(128 + std::atan2(dy, dx) * 20, 128 + p * 40, 256, 256, 16, 2, 77);
+                if (n > p * 0.75f)
+                    pose(t, x, y, c, 1);
+            }
+        if (p > 0.1f && p < 0.7f) {
+            const float q = (p - 0.1f) / 0.6f, r2 = 4 + (m * 0.62f) * (1 - (1 - q) * (1 - q));
+            anneau(t, cx, cy, r2, r2 - 1.2f - 2.5f * (1 - q), melange(rgb(255, 240, 170), rgb(255, 150, 60), q));
+        }
+        if (p < 0.3f) {
+            const float q = p / 0.3f;
+            disque(t, cx, cy, m * 0.34f * (1 - q) + 3, melange(blanc_pur, rgb(255, 230, 140), q));
+        }
+        if (p > 0.05f && p < 0.85f)
+            for (const eclat& s : eclats) {
+                const float r1 = std::min(m - 2, m * s.vitesse * (0.3f + 0.75f * sortie)), r0 = r1 - m * s.longueur * (1 - p);
+                const float ca = std::cos(s.angle), sa = std::sin(s.angle);
+                trait(t, cx + ca * r0, cy + sa * r0, cx + ca * r1, cy + sa * r1, 2.0f,
+                      melange(rgb(255, 250, 210), rgb(255, 170, 50), p / 0.85f));
+            }
+    }
+}
+
+void plaque_super_pret(toile& t)
+{
+    // A small lit plate on the left panel, in the display face of every banner, gold as the
+    // full gauge's cap.
+    rectangle(t, 0, 0, t.l, t.h, rgb(20, 22, 40));
+    cadre(t, 0, 0, t.l, t.h, 1, or_vif);
+    const char* texte = "SUPER READY";
+    int taille = 24;
+    while (taille > 10 && largeur_texte(texte, taille, P_AFFICHAGE) > t.l - 10)
+        taille--;
+    ecrit(t, texte, t.l / 2, (t.h - taille) / 2 + 1, A_CENTRE,
+          {taille, rgb(255, 250, 200), rgb(255, 170, 40), 1, rgb(60, 20, 10), 0, P_AFFICHAGE});
+}
