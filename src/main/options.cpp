@@ -3,9 +3,9 @@
 
 #include "contenu/niveaux_du_jeu.h"
 #include "plateforme/affichage.h"
+#include "plateforme/texte_externe.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -26,14 +26,15 @@ const char* valeur(const char* nom, int argc, const char* const* argv, int* i, b
     return argv[++*i];
 }
 
-// A whole number from lo to hi, or -1.
-int entier(const char* texte, int lo, int hi)
+// A word of the command line as it may be echoed.
+struct mot_sur {
+    char texte[128];
+};
+mot_sur sur(const char* mot)
 {
-    char* fin = NULL;
-    const long v = std::strtol(texte, &fin, 10);
-    if (*texte == '\0' || *fin != '\0' || v < lo || v > hi)
-        return -1;
-    return static_cast<int>(v);
+    mot_sur m;
+    echappe(mot, m.texte, sizeof m.texte);
+    return m;
 }
 
 // The names --stage takes, from the stage table: "1, 2, 3, 4, 5 or final".
@@ -80,7 +81,7 @@ const char* texte_aide()
 
 suite_options lit_options(int argc, const char* const* argv, options_jeu* o, char* erreur, size_t taille)
 {
-    *o = options_jeu{false, 1, 0, NULL};
+    *o = options_jeu{false, false, 0, 0, NULL};
     for (int i = 1; i < argc; i++) {
         const char* mot = argv[i];
         if (std::strcmp(mot, "--help") == 0 || std::strcmp(mot, "-h") == 0)
@@ -89,17 +90,22 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
             return OPTIONS_VERSION;
         if (std::strcmp(mot, "--controls") == 0)
             return OPTIONS_COMMANDES;
-        if (std::strcmp(mot, "--window") == 0) {
-            o->fenetre = true;
+        if (std::strcmp(mot, "--scores") == 0)
+            return OPTIONS_SCORES;
+        if (std::strcmp(mot, "--window") == 0 || std::strcmp(mot, "--fullscreen") == 0) {
+            o->affichage_donne = true;
+            o->fenetre = mot[2] == 'w';
             continue;
         }
         bool reconnue = false;
         if (const char* v = valeur("--scale", argc, argv, &i, &reconnue)) {
-            o->echelle = entier(v, 1, ECHELLE_MAX);
+            o->echelle = lit_nombre(v, 1, ECHELLE_MAX);
             if (o->echelle < 0) {
-                std::snprintf(erreur, taille, "--scale takes a whole number from 1 to %d, not '%s'", ECHELLE_MAX, v);
+                std::snprintf(erreur, taille, "--scale takes a plain whole number from 1 to %d, not '%s'", ECHELLE_MAX,
+                              sur(v).texte);
                 return OPTIONS_ERREUR;
             }
+            o->affichage_donne = true;
             o->fenetre = true;
             continue;
         }
@@ -110,7 +116,7 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
         if (const char* v = valeur("--stage", argc, argv, &i, &reconnue)) {
             o->premier_niveau = niveau_nomme(v);
             if (o->premier_niveau < 0) {
-                std::snprintf(erreur, taille, "--stage takes %s, not '%s'", noms_des_niveaux(), v);
+                std::snprintf(erreur, taille, "--stage takes %s, not '%s'", noms_des_niveaux(), sur(v).texte);
                 return OPTIONS_ERREUR;
             }
             continue;
@@ -128,7 +134,7 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
             std::snprintf(erreur, taille, "--data needs a folder");
             return OPTIONS_ERREUR;
         }
-        std::snprintf(erreur, taille, "unknown option '%s'", mot);
+        std::snprintf(erreur, taille, "unknown option '%s'", sur(mot).texte);
         return OPTIONS_ERREUR;
     }
     return OPTIONS_JOUER;

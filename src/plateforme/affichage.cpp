@@ -40,6 +40,32 @@ SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 dr
     return dessin;
 }
 
+SDL_Surface* ouvre_mode(bool en_fenetre, int echelle)
+{
+    const bool avant_fenetre = affichage_en_fenetre();
+    const int avant_echelle = facteur;
+    const bool ouvert = fenetre != NULL;
+    if (dessin != NULL && dessin != fenetre)
+        SDL_FreeSurface(dessin);
+    dessin = NULL;
+    const int e = en_fenetre ? echelle : 1;  // full screen keeps the game's own size
+    const Uint32 drapeaux = en_fenetre ? MODE_VIDEO & ~SDL_FULLSCREEN : MODE_VIDEO;
+    SDL_Surface* s = ouvre_affichage(LARGEUR_ECRAN, HAUTEUR_ECRAN, PROFONDEUR_ECRAN, drapeaux, e);
+    if (s == NULL && ouvert) {
+        const Uint32 avant = avant_fenetre ? MODE_VIDEO & ~SDL_FULLSCREEN : MODE_VIDEO;
+        ouvre_affichage(LARGEUR_ECRAN, HAUTEUR_ECRAN, PROFONDEUR_ECRAN, avant, avant_echelle);
+    }
+    return s;
+}
+
+bool affichage_en_fenetre()
+{
+    const SDL_Surface* video = SDL_GetVideoSurface();
+    return video != NULL && (video->flags & SDL_FULLSCREEN) == 0;
+}
+
+int echelle_affichage() { return facteur; }
+
 SDL_Surface* surface_de_dessin() { return dessin != NULL ? dessin : SDL_GetVideoSurface(); }
 
 void montre_ecran(SDL_Surface* ecran)

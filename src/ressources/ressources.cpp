@@ -185,3 +185,10 @@ void joue_son(int canal, Mix_Chunk* son)
     if (son != NULL)
         Mix_PlayChannelTimed(canal, son, 0, -1);
 }
+
+void fixe_volumes(int musique, int effets)
+{
+    constexpr int CENT = 100;
+    Mix_VolumeMusic(musique * MIX_MAX_VOLUME / CENT);
+    Mix_Volume(-1, effets * MIX_MAX_VOLUME / CENT);
+}

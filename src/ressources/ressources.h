@@ -92,3 +92,6 @@ SDL_Surface* piece_de_bande(const SDL_Surface* bande, const SDL_Rect* source);
 
 // Plays a chunk once on a fixed mixer channel, cutting what that channel played; NULL plays nothing.
 void joue_son(int canal, Mix_Chunk* son);
+
+// The player's volumes, in percent (0 to 100): the music's, and every effect channel's.
+void fixe_volumes(int musique, int effets);
