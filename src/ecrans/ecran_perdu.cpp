@@ -5,12 +5,9 @@
 
 #include "ecrans/ecran_commun.h"
 #include "plateforme/affichage.h"
-#include "plateforme/donnees.h"
 #include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
 #include "ressources/ressources.h"
-
-#include <SDL_image.h>
 
 namespace {
 bool termine_l_ecran(entree e)
@@ -21,7 +18,7 @@ bool termine_l_ecran(entree e)
 
 void ecran_perdu(SDL_Surface* ecran)
 {
-    SDL_Surface* image = convertit_ecran(IMG_Load(chemin_donnee(FICHIER_PERDU).texte));
+    SDL_Surface* image = charge_page(FICHIER_PERDU);
     if (image == NULL)
         return;
     affiche_a(image, ecran, 0, 0);

@@ -59,7 +59,7 @@ bool en_fenetre()
 
 void ouvre_entrees(const liaisons* l)
 {
-    en_vigueur = *l;
+    change_liaisons(l);
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0 || SDL_NumJoysticks() == 0)
         return;
     if (SDL_JoystickOpen(0) != NULL) {
@@ -69,6 +69,8 @@ void ouvre_entrees(const liaisons* l)
 }
 
 const liaisons* liaisons_en_vigueur() { return &en_vigueur; }
+
+void change_liaisons(const liaisons* l) { en_vigueur = *l; }
 
 appui appui_suivant()
 {

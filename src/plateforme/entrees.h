@@ -25,8 +25,9 @@ constexpr int ZONE_MORTE = 8192;
 // Without it the door answers with the default bindings and no pad.
 void ouvre_entrees(const liaisons* l);
 
-// The bindings in force.
+// The bindings in force, and new ones from the options screen.
 const liaisons* liaisons_en_vigueur();
+void change_liaisons(const liaisons* l);
 
 // Takes the next press or close request from the queue. Releases, pad motion and presses
 // that produce no action are taken and dropped on the way; the pad's held state follows

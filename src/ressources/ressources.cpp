@@ -121,7 +121,10 @@ bool verifie_fichiers_hors_catalogue()
     const struct {
         const char* fichier;
         chargeur lecture;
-    } fichiers[] = {{FICHIER_POLICE, CHARGEUR_PNG}, {FICHIER_SCORE, CHARGEUR_BMP}, {FICHIER_PERDU, CHARGEUR_PNG}};
+    } fichiers[] = {{FICHIER_POLICE, CHARGEUR_PNG},         {FICHIER_SCORE, CHARGEUR_BMP},
+                    {FICHIER_PERDU, CHARGEUR_PNG},          {FICHIER_PAGE_OPTIONS, CHARGEUR_PNG},
+                    {FICHIER_PAGE_COMMANDES, CHARGEUR_PNG}, {FICHIER_PAGE_SCORES, CHARGEUR_PNG},
+                    {FICHIER_PAGE_INITIALES, CHARGEUR_PNG}};
     for (const auto& f : fichiers) {
         SDL_Surface* s = lit_image(f.fichier, f.lecture);
         if (s == NULL)
