@@ -51,19 +51,6 @@ bool choisit_affichage()
     return trouve;
 }
 
-// Full screen unless a window was asked for; a scaled window is N times as large. The
-// command line wins over the settings, for this run only.
-SDL_Surface* ouvre_ecran(const options_jeu& o, const reglages& r)
-{
-    const bool fenetre = o.affichage_donne ? o.fenetre : r.fenetre;
-    const int echelle = fenetre ? (o.echelle > 0 ? o.echelle : r.echelle) : 1;
-    SDL_Surface* ecran = ouvre_mode(fenetre, echelle);
-    if (ecran == NULL)
-        std::printf("Cannot open a %dx%d display in %d-bit colour: %s\n", LARGEUR_ECRAN * echelle,
-                    HAUTEUR_ECRAN * echelle, PROFONDEUR_ECRAN, SDL_GetError());
-    return ecran;
-}
-
 bool ouvre_mixeur() { return Mix_OpenAudio(FREQUENCE, AUDIO_S16LSB, NB_CANAUX, TAILLE_MORCEAU) >= 0; }
 
 // Without an audio device the game plays in silence: SDL's dummy driver takes the sounds.
@@ -176,7 +163,7 @@ int main(int argc, char** argv)
 
     if (!choisit_affichage())
         return SORTIE_ECHEC;
-    SDL_Surface* ecran = ouvre_ecran(options, *r);
+    SDL_Surface* ecran = ouvre_ecran_du_jeu(options, *r);
     if (ecran == NULL || !ouvre_son())
         return SORTIE_ECHEC;
     fixe_volumes(r->volume_musique, r->volume_effets);

@@ -154,3 +154,14 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
     }
     return OPTIONS_JOUER;
 }
+
+SDL_Surface* ouvre_ecran_du_jeu(const options_jeu& o, const reglages& r)
+{
+    const bool fenetre = o.affichage_donne ? o.fenetre : r.fenetre;
+    const int echelle = fenetre ? (o.echelle > 0 ? o.echelle : r.echelle) : 1;
+    SDL_Surface* ecran = ouvre_mode(fenetre, echelle);
+    if (ecran == NULL)
+        std::printf("Cannot open a %dx%d display in %d-bit colour: %s\n", LARGEUR_ECRAN * echelle,
+                    HAUTEUR_ECRAN * echelle, PROFONDEUR_ECRAN, SDL_GetError());
+    return ecran;
+}

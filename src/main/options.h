@@ -2,6 +2,9 @@
 // scale 1 by default) from stage 1; the options ask for a window, a scaled window or full
 // screen for this run only, a first stage to practise, or the data folder.
 #pragma once
+#include "souvenirs/reglages.h"
+
+#include <SDL.h>
 #include <cstddef>
 
 struct options_jeu {
@@ -20,3 +23,8 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
 
 // The text that --help prints.
 const char* texte_aide();
+
+// Opens the run's display: full screen or a window of the settings' scale, as the settings
+// say, unless the command line names the display (for this run only). NULL, with a message
+// naming the size and SDL's reason, when it cannot be had.
+SDL_Surface* ouvre_ecran_du_jeu(const options_jeu& o, const reglages& r);

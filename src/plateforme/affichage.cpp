@@ -29,7 +29,8 @@ SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 dr
     fenetre = SDL_SetVideoMode(largeur * echelle, hauteur * echelle, profondeur, drapeaux);
     if (fenetre == NULL)
         return NULL;
-    SDL_SetEventFilter(filtre_evenements);
+    if (SDL_GetEventFilter() != filtre_evenements)
+        SDL_SetEventFilter(filtre_evenements);  // which drops the events queued: once only
     if (echelle == 1) {
         dessin = fenetre;
         return dessin;
