@@ -80,7 +80,7 @@ void ecran_initiales(SDL_Surface* ecran, const ressources* r, const partie_notee
     while (!fini) {
         dessine(ecran, fond, police_jeu, g, rang, k);
         montre_ecran(ecran);
-        for (appui a = appui_suivant(); !fini && a.genre != ENTREE_AUCUNE; a = appui_suivant()) {
+        for (appui a; !fini && (a = appui_suivant()).genre != ENTREE_AUCUNE;) {
             const entree x = {a.genre, a.actions};
             const char tape = a.genre == ENTREE_APPUI ? signe_tape(a.entree) : 0;
             if (x.genre != ENTREE_APPUI || produit(x, ACTION_ECHAP)) {

@@ -142,7 +142,7 @@ SDL_Surface* ecran_options(SDL_Surface* ecran, const ressources* r)
     while (!fini) {
         dessine(ecran, fond, p, e);
         montre_ecran(ecran);
-        for (entree x = entree_suivante(); !fini && x.genre != ENTREE_AUCUNE; x = entree_suivante()) {
+        for (entree x; !fini && (x = entree_suivante()).genre != ENTREE_AUCUNE;) {
             const int avant = e.rangee;
             if (x.genre != ENTREE_APPUI || produit(x, ACTION_ECHAP)) {
                 fini = true;

@@ -67,7 +67,7 @@ void ecran_scores(SDL_Surface* ecran, const ressources* r)
     while (!fini) {
         dessine(ecran, fond, p, liste);
         montre_ecran(ecran);
-        for (entree e = entree_suivante(); !fini && e.genre != ENTREE_AUCUNE; e = entree_suivante()) {
+        for (entree e; !fini && (e = entree_suivante()).genre != ENTREE_AUCUNE;) {
             if (e.genre != ENTREE_APPUI || produit(e, ACTION_ECHAP) || produit(e, ACTION_ENTREE)) {
                 fini = true;
             } else if (produit(e, ACTION_GAUCHE) || produit(e, ACTION_DROITE)) {

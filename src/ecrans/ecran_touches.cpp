@@ -135,7 +135,7 @@ void ecran_touches(SDL_Surface* ecran, const ressources* r, liaisons* l)
             e.attendue = -1;
         dessine(ecran, fond, p, l, e);
         montre_ecran(ecran);
-        for (appui a = appui_suivant(); !fini && a.genre != ENTREE_AUCUNE; a = appui_suivant()) {
+        for (appui a; !fini && (a = appui_suivant()).genre != ENTREE_AUCUNE;) {
             const entree x = {a.genre, a.actions};
             const int avant = e.rangee;
             if (x.genre != ENTREE_APPUI) {

@@ -3,7 +3,7 @@
 // damaged file gets one warning naming file and line, its good lines are used, and its bytes
 // are kept as polarite.conf.bad before the game writes it again; an older controls.conf is
 // read once.
-#include "dossier_joueur.h"
+#include "support/dossier_joueur.h"
 
 #include "ecrans/ecran_options.h"
 #include "main/options.h"

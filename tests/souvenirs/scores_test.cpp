@@ -2,7 +2,7 @@
 // does not enter a full list, or a score of 0, is not kept; practice and cheat games go to
 // their own list. The scores file keeps both lists as they were, and each kind of damaged
 // line gets one warning naming it while the good lines are kept.
-#include "dossier_joueur.h"
+#include "support/dossier_joueur.h"
 
 #include "plateforme/horloge.h"
 
