@@ -13,3 +13,13 @@ constexpr Uint32 PERIODE_PASSE = 13;  // ms
 // 11 passes, so that a key held from the previous page does not skip this one.
 // A page that goes on is paced to one pass per frame period, from *debut_passe.
 bool page_quittee(int passes, Uint32* debut_passe);
+
+// A page the screen loads for itself from the data folder, in the display's format; NULL
+// when it cannot (the screen then draws on black). The caller frees it.
+SDL_Surface* charge_page(const char* fichier);
+
+// A frame `epaisseur` pixels thick just inside the rectangle (x, y, l, h).
+void encadre(SDL_Surface* ecran, int x, int y, int l, int h, Uint8 r, Uint8 v, Uint8 b, int epaisseur);
+
+// The screen cleared to black, for a page whose picture could not be loaded.
+void efface(SDL_Surface* ecran);

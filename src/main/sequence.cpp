@@ -6,10 +6,13 @@
 #include "ecrans/ecran_continue.h"
 #include "ecrans/ecran_entre_niveaux.h"
 #include "ecrans/ecran_fin.h"
+#include "ecrans/ecran_initiales.h"
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
+#include "plateforme/affichage.h"
 #include "plateforme/entrees.h"
+#include "plateforme/horloge.h"
 #include "regles/modes.h"
 
 #include <cstdio>
@@ -30,12 +33,20 @@ bilan lit_bilan(bilan* resultat)
     return lu;
 }
 
+// The game as the best games keep it, dated today.
+partie_notee partie_finie(int score, int niveau, int premier, int mode)
+{
+    partie_notee p = {score, niveau, premier, mode == MODE_TRICHE, "", ""};
+    horloge_date(p.date);
+    return p;
+}
+
 }  // namespace
 
 const enchainement enchainement_jeu = {
     ecran_intro,    ecran_titre, ecran_entre_niveaux,
     ecran_continue, ecran_perdu, ecran_fin,
-    niveaux_du_jeu, NB_NIVEAUX,
+    niveaux_du_jeu, NB_NIVEAUX,     ecran_initiales,
 };
 
 void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, const enchainement* d,
@@ -51,6 +62,7 @@ void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, c
         const int mode = d->titre(ecran, r);
         if (mode != MODE_NORMAL && mode != MODE_TRICHE)
             return;
+        ecran = surface_de_dessin();  // the options screen may have changed the display
         bilan partie = debut;
         for (int n = premier; n < d->nb_niveaux; n++) {
             if (jeu_ferme())
@@ -66,6 +78,9 @@ void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, c
                     return;
                 if (choix == CONTINUE_NON) {
                     d->perdu(ecran);
+                    const partie_notee p = partie_finie(partie.score, n, premier, mode);
+                    if (!jeu_ferme())
+                        d->initiales(ecran, r, &p);
                     return;
                 }
                 partie.score = 0;
@@ -80,6 +95,10 @@ void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart, c
         if (jeu_ferme())
             return;
         d->fin(ecran, partie.score, r);
+        if (jeu_ferme())
+            return;
+        const partie_notee p = partie_finie(partie.score, d->nb_niveaux - 1, premier, mode);
+        d->initiales(ecran, r, &p);
         if (jeu_ferme())
             return;
     }

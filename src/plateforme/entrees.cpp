@@ -59,7 +59,7 @@ bool en_fenetre()
 
 void ouvre_entrees(const liaisons* l)
 {
-    en_vigueur = *l;
+    change_liaisons(l);
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0 || SDL_NumJoysticks() == 0)
         return;
     if (SDL_JoystickOpen(0) != NULL) {
@@ -70,20 +70,20 @@ void ouvre_entrees(const liaisons* l)
 
 const liaisons* liaisons_en_vigueur() { return &en_vigueur; }
 
-entree entree_suivante()
+void change_liaisons(const liaisons* l) { en_vigueur = *l; }
+
+appui appui_suivant()
 {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
-        Uint16 actions = 0;
         switch (e.type) {
         case SDL_QUIT:
             if (!en_fenetre())
-                return {ENTREE_FERMETURE, 0};
+                return {ENTREE_FERMETURE, 0, 0};
             ferme = true;
-            return {ENTREE_FIN, 0};
+            return {ENTREE_FIN, 0, 0};
         case SDL_KEYDOWN:
-            actions = en_vigueur.par_touche[e.key.keysym.sym];
-            break;
+            return {ENTREE_APPUI, static_cast<Uint16>(e.key.keysym.sym), en_vigueur.par_touche[e.key.keysym.sym]};
         case SDL_JOYBUTTONDOWN:
         case SDL_JOYBUTTONUP:
             if (e.jbutton.button >= NB_BOUTONS)
@@ -93,18 +93,25 @@ entree entree_suivante()
                 break;
             }
             pad.boutons |= 1u << e.jbutton.button;
-            actions = en_vigueur.par_bouton[e.jbutton.button];
-            break;
+            return {ENTREE_APPUI, static_cast<Uint16>(PREMIER_BOUTON + e.jbutton.button),
+                    en_vigueur.par_bouton[e.jbutton.button]};
         case SDL_JOYAXISMOTION:
         case SDL_JOYHATMOTION:
-            actions = suit_direction(e);
+            if (const Uint16 poussees = suit_direction(e))
+                return {ENTREE_APPUI, ENTREE_DIRECTION, poussees};
             break;
         default:
             break;
         }
-        if (actions != 0)
-            return {ENTREE_APPUI, actions};
     }
+    return {ENTREE_AUCUNE, 0, 0};
+}
+
+entree entree_suivante()
+{
+    for (appui a = appui_suivant(); a.genre != ENTREE_AUCUNE; a = appui_suivant())
+        if (a.genre != ENTREE_APPUI || a.actions != 0)
+            return {a.genre, a.actions};
     return {ENTREE_AUCUNE, 0};
 }
 

@@ -7,6 +7,7 @@
 #include "plateforme/arret.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
 
 namespace {
@@ -33,6 +34,14 @@ Uint32 horloge_ms()
 {
     honore_arret();
     return (en_pause ? debut_pause : brut()) - temps_en_pause;
+}
+
+void horloge_date(char date[11])
+{
+    const std::time_t maintenant = std::time(NULL);
+    std::tm jour;
+    if (virtuelle || localtime_r(&maintenant, &jour) == NULL || std::strftime(date, 11, "%Y-%m-%d", &jour) != 10)
+        std::snprintf(date, 11, "%s", DATE_VIRTUELLE);
 }
 
 void horloge_attends(Uint32 ms)

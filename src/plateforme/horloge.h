@@ -16,6 +16,12 @@ void horloge_attends(Uint32 ms);
 // at *debut_passe (nothing when it is already late), then notes the start of the next one.
 void horloge_cadence(Uint32* debut_passe, Uint32 periode);
 
+// Today's date, "YYYY-MM-DD", as a best score is dated: the local calendar's, or under the
+// virtual clock a fixed day (DATE_VIRTUELLE), so that what a test writes is the same on
+// every run.
+constexpr const char* DATE_VIRTUELLE = "2000-01-01";
+void horloge_date(char date[11]);
+
 // Switches to the virtual clock, starting at `depart` ms.
 void horloge_virtuelle(Uint32 depart);
 
