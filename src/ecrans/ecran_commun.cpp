@@ -38,4 +38,19 @@ void encadre(SDL_Surface* ecran, int x, int y, int l, int h, Uint8 r, Uint8 v, U
         SDL_FillRect(ecran, &cote, c);
 }
 
-void efface(SDL_Surface* ecran) { SDL_FillRect(ecran, NULL, SDL_MapRGB(ecran->format, 0, 0, 0)); }
+bool pose_page(SDL_Surface* ecran, SDL_Surface* fond, const police* p)
+{
+    if (fond != NULL)
+        affiche_a(fond, ecran, 0, 0);
+    else
+        SDL_FillRect(ecran, NULL, SDL_MapRGB(ecran->format, 0, 0, 0));
+    return p != NULL;
+}
+
+void ferme_page(SDL_Surface* fond, police* p)
+{
+    if (p != NULL)
+        ferme_police(p);
+    if (fond != NULL)
+        SDL_FreeSurface(fond);
+}

@@ -2,6 +2,7 @@
 // that the player leaves with Enter. They draw with the engine's affiche_a.
 #pragma once
 #include "moteur/sprites.h"
+#include "police/police.h"
 
 // Screens that poll their events pace their passes like the stages' frames, so that a page
 // being read never keeps a core busy.
@@ -21,5 +22,9 @@ SDL_Surface* charge_page(const char* fichier);
 // A frame `epaisseur` pixels thick just inside the rectangle (x, y, l, h).
 void encadre(SDL_Surface* ecran, int x, int y, int l, int h, Uint8 r, Uint8 v, Uint8 b, int epaisseur);
 
-// The screen cleared to black, for a page whose picture could not be loaded.
-void efface(SDL_Surface* ecran);
+// Lays a page's picture on the screen, or black when it could not be loaded; false when
+// there is no font to write the page's text with.
+bool pose_page(SDL_Surface* ecran, SDL_Surface* fond, const police* p);
+
+// Frees what charge_page and ouvre_police gave a page; either may be NULL.
+void ferme_page(SDL_Surface* fond, police* p);

@@ -41,11 +41,7 @@ char tourne(char c, int sens)
 
 void dessine(SDL_Surface* ecran, SDL_Surface* fond, const police* p, const partie_notee& g, int rang, int choisie)
 {
-    if (fond != NULL)
-        affiche_a(fond, ecran, 0, 0);
-    else
-        efface(ecran);
-    if (p == NULL)
+    if (!pose_page(ecran, fond, p))
         return;
     char texte[128];
     const bool classee = liste_de(&g) == LISTE_CLASSEE;
@@ -106,8 +102,5 @@ void ecran_initiales(SDL_Surface* ecran, const ressources* r, const partie_notee
     }
     joue_son(CANAL_ECRANS, son(r, SND_COLD1));
     enregistre_partie(&g);
-    if (police_jeu != NULL)
-        ferme_police(police_jeu);
-    if (fond != NULL)
-        SDL_FreeSurface(fond);
+    ferme_page(fond, police_jeu);
 }

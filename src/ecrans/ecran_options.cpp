@@ -76,11 +76,7 @@ void texte_lieu(char* texte, size_t taille)
 
 void dessine(SDL_Surface* ecran, SDL_Surface* fond, const police* p, const etat_options& e)
 {
-    if (fond != NULL)
-        affiche_a(fond, ecran, 0, 0);
-    else
-        efface(ecran);
-    if (p == NULL)
+    if (!pose_page(ecran, fond, p))
         return;
     char texte[64];
     texte_affichage(e.affichage, texte, sizeof texte);
@@ -171,9 +167,6 @@ SDL_Surface* ecran_options(SDL_Surface* ecran, const ressources* r)
     }
     Mix_FadeOutMusic(FONDU);
     enregistre_reglages(&e.choisis);
-    if (p != NULL)
-        ferme_police(p);
-    if (fond != NULL)
-        SDL_FreeSurface(fond);
+    ferme_page(fond, p);
     return ecran;
 }

@@ -25,11 +25,7 @@ void a_droite(SDL_Surface* ecran, const police* p, const char* texte, int x, int
 
 void dessine(SDL_Surface* ecran, SDL_Surface* fond, const police* p, int liste)
 {
-    if (fond != NULL)
-        affiche_a(fond, ecran, 0, 0);
-    else
-        efface(ecran);
-    if (p == NULL)
+    if (!pose_page(ecran, fond, p))
         return;
     const char* nom = NOMS_LISTES[liste];
     affiche_texte(p, nom, ecran, (LARGEUR_ECRAN - largeur_texte(p, nom)) / 2, Y_NOM_LISTE);
@@ -78,8 +74,5 @@ void ecran_scores(SDL_Surface* ecran, const ressources* r)
         if (!fini)
             horloge_cadence(&debut_passe, PERIODE_PASSE);
     }
-    if (p != NULL)
-        ferme_police(p);
-    if (fond != NULL)
-        SDL_FreeSurface(fond);
+    ferme_page(fond, p);
 }

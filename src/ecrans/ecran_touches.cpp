@@ -65,11 +65,7 @@ void texte_conflit(const liaisons* l, char* texte, size_t taille)
 
 void dessine(SDL_Surface* ecran, SDL_Surface* fond, const police* p, const liaisons* l, const etat_touches& e)
 {
-    if (fond != NULL)
-        affiche_a(fond, ecran, 0, 0);
-    else
-        efface(ecran);
-    if (p == NULL)
+    if (!pose_page(ecran, fond, p))
         return;
     for (int k = 0; k < NB_ACTIONS_PAGE; k++) {
         const action_jeu a = ACTIONS_PAGE_OPTIONS[k];
@@ -166,8 +162,5 @@ void ecran_touches(SDL_Surface* ecran, const ressources* r, liaisons* l)
         if (!fini)
             horloge_cadence(&debut_passe, PERIODE_PASSE);
     }
-    if (p != NULL)
-        ferme_police(p);
-    if (fond != NULL)
-        SDL_FreeSurface(fond);
+    ferme_page(fond, p);
 }
