@@ -18,6 +18,17 @@ void aide(toile& t, const char* clavier, const char* pad)
     ecrit(t, clavier, 320, 440, A_CENTRE, style_simple(15, gris_aide));
     ecrit(t, pad, 320, 459, A_CENTRE, style_simple(15, gris_aide));
 }
+
+// A column of rows, each its name (in the body face, `taille` high) right-aligned before its well.
+void rangees(toile& t, const char* const* noms, int nb, int x_puits, int y_premier, int ecart, int largeur,
+             int hauteur, int taille)
+{
+    for (int k = 0; k < nb; k++) {
+        const int y = y_premier + k * ecart;
+        ecrit(t, noms[k], x_puits - 16, y + 1, A_DROITE, style_corps(taille));
+        puits(t, x_puits, y, largeur, hauteur);
+    }
+}
 }  // namespace
 
 void page_options(toile& t)
@@ -25,11 +36,8 @@ void page_options(toile& t)
     fond_page(t, rgb(10, 14, 40), rgb(24, 10, 40), 110);
     ecrit(t, "OPTIONS", 320, 14, A_CENTRE, style_titre(44));
     constexpr const char* noms[NB_OPTIONS] = {"Display", "Music volume", "Effects volume", "Hit flashes", "Controls", "Back"};
-    for (int k = 0; k < NB_OPTIONS; k++) {
-        const int y = Y_PREMIERE_OPTION + k * ECART_OPTIONS;
-        ecrit(t, noms[k], X_PUITS_OPTIONS - 16, y + 1, A_DROITE, style_corps(20));
-        puits(t, X_PUITS_OPTIONS, y, LARGEUR_PUITS_OPTIONS, HAUTEUR_PUITS_OPTIONS);
-    }
+    rangees(t, noms, NB_OPTIONS, X_PUITS_OPTIONS, Y_PREMIERE_OPTION, ECART_OPTIONS, LARGEUR_PUITS_OPTIONS,
+            HAUTEUR_PUITS_OPTIONS, 20);
     aide(t, "Up, Down: choose    Left, Right: change    Enter: open    Escape: back to the title",
          "On a pad: the stick, and the confirm or fire button");
 }
@@ -41,11 +49,8 @@ void page_options_commandes(toile& t)
     constexpr const char* noms[NB_RANGEES_COMMANDES] = {
         "Up",    "Down",    "Left",   "Right",       "Fire",        "Switch colour", "Super shot",
         "Pause", "Confirm", "Quit",   "Title: options", "Title: best scores", "Defaults", "Back"};
-    for (int k = 0; k < NB_RANGEES_COMMANDES; k++) {
-        const int y = Y_PREMIERE_COMMANDE + k * ECART_COMMANDES;
-        ecrit(t, noms[k], X_PUITS_COMMANDES - 16, y + 1, A_DROITE, style_corps(17));
-        puits(t, X_PUITS_COMMANDES, y, LARGEUR_PUITS_COMMANDES, HAUTEUR_PUITS_COMMANDES);
-    }
+    rangees(t, noms, NB_RANGEES_COMMANDES, X_PUITS_COMMANDES, Y_PREMIERE_COMMANDE, ECART_COMMANDES,
+            LARGEUR_PUITS_COMMANDES, HAUTEUR_PUITS_COMMANDES, 17);
     aide(t, "Enter: bind a key or pad button to the action, in place of its own kind    Escape: back",
          "The game's own keys (Return, Escape, arrows, G, F, D, P) always work");
 }
