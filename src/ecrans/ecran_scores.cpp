@@ -37,7 +37,7 @@ void dessine(SDL_Surface* ecran, SDL_Surface* fond, const police* p, int liste)
     for (int i = 0; i < t->nb[liste]; i++) {
         const partie_notee& g = t->parties[liste][i];
         const int y = Y_PREMIER_SCORE + i * ECART_SCORES + 1;
-        char rang[8], score[8], jeu[32], niveau[16];
+        char rang[12], score[12], jeu[32], niveau[16];
         std::snprintf(rang, sizeof rang, "%d", i + 1);
         std::snprintf(score, sizeof score, "%d", g.score);
         std::snprintf(niveau, sizeof niveau, "%s", niveaux_du_jeu[g.niveau].nom);
