@@ -1,9 +1,10 @@
 // The program entry: reads the command line, finds the data folder, opens the display and
 // the mixer, initialises SDL, loads the catalogue and runs the game's sequence until the
-// player leaves. Every way out releases what is held, and every start-up failure says what
+// player leaves, every game recorded; or plays a recorded game again. Every way out releases what is held, and every start-up failure says what
 // failed and why, then ends with status 1.
 #include "boucle/effets.h"
 #include "main/options.h"
+#include "main/rejeu_fichier.h"
 #include "main/sequence.h"
 #include "memoire/suivi.h"
 #include "plateforme/affichage.h"
@@ -11,6 +12,7 @@
 #include "plateforme/donnees.h"
 #include "plateforme/entrees.h"
 #include "plateforme/sourdine.h"
+#include "rejeu/parties.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -154,6 +156,20 @@ int main(int argc, char** argv)
         std::printf("%s\n", donnees_erreur());
         return SORTIE_ECHEC;
     }
+    // A replay that cannot be played is refused before a window opens.
+    rejeu enregistre;
+    Uint8* octets_rejeu = NULL;
+    if (options.rejeu != NULL) {
+        octets_rejeu = charge_rejeu(options.rejeu, &enregistre, erreur, sizeof erreur);
+        if (octets_rejeu == NULL) {
+            std::printf("Cannot replay %s: %s\n", options.rejeu, erreur);
+            return SORTIE_ECHEC;
+        }
+        if (options.verifie) {
+            setenv("SDL_VIDEODRIVER", "dummy", 1);
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+        }
+    }
     installe_arret();
     fixe_secousses_et_eclairs(options.eclairs);
     std::atexit(SDL_Quit);
@@ -189,6 +205,13 @@ int main(int argc, char** argv)
         return SORTIE_ECHEC;
     }
 
+    if (octets_rejeu != NULL) {
+        const int statut = rejoue_fichier(ecran, catalogue, &enregistre, options.rejeu, options.verifie);
+        libere_catalogue(catalogue);
+        std::free(octets_rejeu);
+        return statut;
+    }
+    enregistre_les_parties(catalogue);
     joue_partie(ecran, catalogue, partie, &enchainement_jeu, options.premier_niveau);
     libere_catalogue(catalogue);
     return 0;

@@ -58,6 +58,10 @@ const char* texte_aide()
            "  --stage N      start each game at stage N (1 to 5, or 'final'), for practice\n"
            "  --no-flash     hits neither shake nor flash the screen\n"
            "  --data DIR     read the pictures and sounds from DIR (else POLARITE_DATA)\n"
+           "  --replay FILE  play a recorded game again in the window (P pauses, Tab held runs it\n"
+           "                 four times as fast, Escape leaves); games are recorded in\n"
+           "                 $XDG_DATA_HOME/polarite/replays/ (~/.local/share/polarite/replays/)\n"
+           "  --verify       with --replay: play it headless as fast as possible and check it\n"
            "  --controls     print the keys and pad buttons in force, and the file they came from\n"
            "  --version      print the version and exit\n"
            "  --help         print this help and exit\n"
@@ -81,7 +85,7 @@ const char* texte_aide()
 
 suite_options lit_options(int argc, const char* const* argv, options_jeu* o, char* erreur, size_t taille)
 {
-    *o = options_jeu{false, 1, 0, true, NULL};
+    *o = options_jeu{false, 1, 0, true, NULL, NULL, false};
     for (int i = 1; i < argc; i++) {
         const char* mot = argv[i];
         if (std::strcmp(mot, "--help") == 0 || std::strcmp(mot, "-h") == 0)
@@ -96,6 +100,10 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
         }
         if (std::strcmp(mot, "--no-flash") == 0) {
             o->eclairs = false;
+            continue;
+        }
+        if (std::strcmp(mot, "--verify") == 0) {
+            o->verifie = true;
             continue;
         }
         bool reconnue = false;
@@ -133,7 +141,20 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
             std::snprintf(erreur, taille, "--data needs a folder");
             return OPTIONS_ERREUR;
         }
+        const char* fichier = valeur("--replay", argc, argv, &i, &reconnue);
+        if (fichier != NULL && fichier[0] != '\0') {
+            o->rejeu = fichier;
+            continue;
+        }
+        if (reconnue) {
+            std::snprintf(erreur, taille, "--replay needs a replay file");
+            return OPTIONS_ERREUR;
+        }
         std::snprintf(erreur, taille, "unknown option '%s'", mot);
+        return OPTIONS_ERREUR;
+    }
+    if (o->verifie && o->rejeu == NULL) {
+        std::snprintf(erreur, taille, "--verify checks a replay: it needs --replay FILE");
         return OPTIONS_ERREUR;
     }
     return OPTIONS_JOUER;

@@ -1,6 +1,6 @@
 // The command line: without options the game runs full screen from stage 1; the options
 // ask for a window, a scaled window, a first stage to practise, a game without the shake and
-// flashes of hits, or the data folder.
+// flashes of hits, the data folder, or a recorded game to watch or to verify.
 #pragma once
 #include <cstddef>
 
@@ -10,6 +10,8 @@ struct options_jeu {
     int premier_niveau;  // row of the stage table each game starts at
     bool eclairs;  // hits shake and flash the playfield; --no-flash turns that off
     const char* donnees;  // the data folder named by --data, or NULL
+    const char* rejeu;    // the replay file named by --replay, or NULL
+    bool verifie;         // --verify: the replay runs headless and is checked, not shown
 };
 
 enum suite_options { OPTIONS_JOUER, OPTIONS_AIDE, OPTIONS_VERSION, OPTIONS_COMMANDES, OPTIONS_ERREUR };

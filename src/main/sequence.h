@@ -25,3 +25,9 @@ extern const enchainement enchainement_jeu;
 // at stage `premier_niveau` of e's list (practice); the stages after it follow as usual.
 void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart,
                  const enchainement* e = &enchainement_jeu, int premier_niveau = 0);
+
+// One game: the title, then the stages with their screens to the game's end. True when the
+// title should come back; false when the player left (from the title, a stage or the
+// continue screen, or by closing the window). This is what a recording holds.
+bool joue_une_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart,
+                     const enchainement* e = &enchainement_jeu, int premier_niveau = 0);

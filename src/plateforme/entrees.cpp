@@ -4,6 +4,7 @@
 #include "plateforme/entrees.h"
 
 #include "plateforme/affichage.h"
+#include "plateforme/enregistrement.h"
 
 #include <cstdio>
 
@@ -55,22 +56,12 @@ bool en_fenetre()
     return video != NULL && (video->flags & SDL_FULLSCREEN) == 0;
 }
 
-}  // namespace
+// An answer of entree_suivante as one recorded number, and back.
+static_assert(ENTREE_FIN < 4, "the kind of an answer takes two bits");
+Uint32 code_entree(entree e) { return e.genre | static_cast<Uint32>(e.actions) << 2; }
+entree entree_du_code(Uint32 code) { return {static_cast<Uint8>(code & 3), static_cast<Uint16>(code >> 2)}; }
 
-void ouvre_entrees(const liaisons* l)
-{
-    en_vigueur = *l;
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0 || SDL_NumJoysticks() == 0)
-        return;
-    if (SDL_JoystickOpen(0) != NULL) {
-        SDL_JoystickEventState(SDL_ENABLE);
-        std::printf("Gamepad: %s\n", SDL_JoystickName(0));
-    }
-}
-
-const liaisons* liaisons_en_vigueur() { return &en_vigueur; }
-
-entree entree_suivante()
+entree lit_entree()
 {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
@@ -108,7 +99,7 @@ entree entree_suivante()
     return {ENTREE_AUCUNE, 0};
 }
 
-Uint16 actions_tenues()
+Uint16 lit_actions_tenues()
 {
     Uint16 tenues = directions_pad();
     const Uint8* clavier = SDL_GetKeyState(NULL);
@@ -121,7 +112,7 @@ Uint16 actions_tenues()
     return tenues;
 }
 
-bool jeu_ferme()
+bool lit_jeu_ferme()
 {
     if (!ferme && en_fenetre()) {
         SDL_PumpEvents();
@@ -129,4 +120,78 @@ bool jeu_ferme()
         ferme = SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_QUITMASK) > 0;
     }
     return ferme;
+}
+
+}  // namespace
+
+void ouvre_entrees(const liaisons* l)
+{
+    en_vigueur = *l;
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0 || SDL_NumJoysticks() == 0)
+        return;
+    if (SDL_JoystickOpen(0) != NULL) {
+        SDL_JoystickEventState(SDL_ENABLE);
+        std::printf("Gamepad: %s\n", SDL_JoystickName(0));
+    }
+}
+
+const liaisons* liaisons_en_vigueur() { return &en_vigueur; }
+
+// A replay given up answers as a closed window: every screen and the stage then end.
+entree entree_suivante()
+{
+    if (rejeu_en_cours())
+        return rejeu_abandonne() ? entree{ENTREE_FIN, 0} : entree_du_code(reponse_rejouee(CANAL_APPUIS));
+    const entree e = lit_entree();
+    note_reponse(CANAL_APPUIS, code_entree(e));
+    return e;
+}
+
+Uint16 actions_tenues()
+{
+    if (rejeu_en_cours())
+        return rejeu_abandonne() ? 0 : static_cast<Uint16>(reponse_rejouee(CANAL_TENUES));
+    const Uint16 tenues = lit_actions_tenues();
+    note_reponse(CANAL_TENUES, tenues);
+    return tenues;
+}
+
+bool jeu_ferme()
+{
+    if (rejeu_en_cours())
+        return rejeu_abandonne() || reponse_rejouee(CANAL_FERMETURE) != 0;
+    const bool f = lit_jeu_ferme();
+    note_reponse(CANAL_FERMETURE, f);
+    return f;
+}
+
+commandes_spectateur lit_spectateur()
+{
+    commandes_spectateur c = {};
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        Uint16 actions = 0;
+        if (e.type == SDL_QUIT) {
+            c.quitte = c.touche = true;
+            c.ferme = en_fenetre();
+            ferme = ferme || c.ferme;
+        } else if (e.type == SDL_KEYDOWN) {
+            c.touche = true;
+            actions = en_vigueur.par_touche[e.key.keysym.sym];
+        } else if (e.type == SDL_JOYBUTTONDOWN) {
+            c.touche = true;
+            if (e.jbutton.button < NB_BOUTONS) {
+                pad.boutons |= 1u << e.jbutton.button;
+                actions = en_vigueur.par_bouton[e.jbutton.button];
+            }
+        } else if (e.type == SDL_JOYBUTTONUP && e.jbutton.button < NB_BOUTONS) {
+            pad.boutons &= ~(1u << e.jbutton.button);
+        } else if (e.type == SDL_JOYAXISMOTION || e.type == SDL_JOYHATMOTION) {
+            suit_direction(e);  // the pad's state stays true for the game after the replay
+        }
+        c.pause = c.pause || (actions & bit_action(ACTION_PAUSE)) != 0;
+        c.quitte = c.quitte || (actions & bit_action(ACTION_ECHAP)) != 0;
+    }
+    c.rapide = SDL_GetKeyState(NULL)[SDLK_TAB] != 0;
+    return c;
 }

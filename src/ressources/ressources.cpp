@@ -5,6 +5,7 @@
 
 #include "plateforme/donnees.h"
 #include "plateforme/sourdine.h"
+#include "ressources/demo.h"
 #include "ressources/images_d_effets.h"
 
 #include <cstdio>
@@ -124,7 +125,7 @@ bool verifie_fichiers_hors_catalogue()
         chargeur lecture;
     } fichiers[] = {{FICHIER_POLICE, CHARGEUR_PNG},     {FICHIER_SCORE, CHARGEUR_BMP},
                     {FICHIER_PERDU, CHARGEUR_PNG},      {FICHIER_ECLAT, CHARGEUR_BMP},
-                    {FICHIER_SUPER_PRET, CHARGEUR_BMP}};
+                    {FICHIER_SUPER_PRET, CHARGEUR_BMP}, {FICHIER_BANDEAU_DEMO, CHARGEUR_BMP}};
     for (const auto& f : fichiers) {
         SDL_Surface* s = lit_image(f.fichier, f.lecture);
         if (s == NULL)
