@@ -137,11 +137,17 @@ void ouvre_entrees(const liaisons* l)
 
 const liaisons* liaisons_en_vigueur() { return &en_vigueur; }
 
-// A replay given up answers as a closed window: every screen and the stage then end.
+// A replay given up answers as a closed window, then as an empty queue, by turns, so that
+// every sweep of the queue ends and every screen and the stage then end.
 entree entree_suivante()
 {
+    static bool fin_dite = false;
+    if (rejeu_abandonne()) {
+        fin_dite = !fin_dite;
+        return entree{fin_dite ? ENTREE_FIN : ENTREE_AUCUNE, 0};
+    }
     if (rejeu_en_cours())
-        return rejeu_abandonne() ? entree{ENTREE_FIN, 0} : entree_du_code(reponse_rejouee(CANAL_APPUIS));
+        return entree_du_code(reponse_rejouee(CANAL_APPUIS));
     const entree e = lit_entree();
     note_reponse(CANAL_APPUIS, code_entree(e));
     return e;

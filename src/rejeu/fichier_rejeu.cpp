@@ -159,7 +159,7 @@ bool lit_rejeu(const Uint8* o, size_t taille, rejeu* r, char* raison, size_t tai
         return false;
     }
     if (taille - ici > 4) {
-        std::snprintf(raison, taille_raison, "damaged: %zu bytes past its checksum", taille - ici - 4);
+        std::snprintf(raison, taille_raison, "damaged: it goes on past its checksum");
         return false;
     }
     if (prend(o + ici, 4) != crc32(o, ici)) {

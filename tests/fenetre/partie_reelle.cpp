@@ -3,8 +3,10 @@
 // sound device; the same road with a picture that only the stage loads taken away after the
 // start, which must end the game in order; Ctrl+C, a closed terminal or kill, which end it at
 // once on a page and in play; and the close button, which in a window ends the game in order
-// from a page and from play, and in full screen ends only the page.
+// from a page and from play, and in full screen ends only the page. A game played there, on
+// the real clock, is recorded and its replay checks out.
 #include "ecran_virtuel.h"
+#include "support/commande.h"
 
 #include "contenu/niveau1.h"
 #include "ressources/ressources.h"
@@ -45,8 +47,10 @@ pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::s
     std::vector<std::string> env;
     for (char** v = environ; *v != NULL; v++)
         if (std::strncmp(*v, "SDL_", 4) != 0 && std::strncmp(*v, "DISPLAY=", 8) != 0 &&
-            std::strncmp(*v, "XAUTHORITY=", 11) != 0 && std::strncmp(*v, "POLARITE_DATA=", 14) != 0)
+            std::strncmp(*v, "XAUTHORITY=", 11) != 0 && std::strncmp(*v, "POLARITE_DATA=", 14) != 0 &&
+            std::strncmp(*v, "XDG_DATA_HOME=", 14) != 0)
             env.push_back(*v);
+    env.push_back("XDG_DATA_HOME=" + sortie.substr(0, sortie.rfind('/')));  // its recorded games stay in the test's folder
     if (!donnees.empty())
         env.push_back("POLARITE_DATA=" + donnees);
     for (const std::string& v : x.variables())
@@ -207,7 +211,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOneAndOut)
+TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOneAndOutAndItsReplay)
 {
     jeu = lance_jeu(dossier, x, sortie, "aucun", false);
     ASSERT_GT(jeu, 0);
@@ -218,6 +222,12 @@ TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOn
     const std::string messages = lit_fichier(sortie);
     EXPECT_EQ(messages.rfind("Warning: Couldn't set 44100 Hz 16-bit audio (", 0), 0u) << messages;
     EXPECT_EQ(messages.find('\n'), messages.size() - 1) << "more than the one warning: " << messages;
+
+    // What the real clock and the keys gave, said again, makes the same game.
+    const issue verification = execute("'" + std::string(JEU) + "' --replay '" + std::string(dossier) +
+                                       "/polarite/replays/last.rpl' --verify");
+    EXPECT_EQ(verification.statut, 0) << verification.sortie;
+    EXPECT_EQ(verification.sortie.rfind("replay ok: stage 1, score 0, ", 0), 0u) << verification.sortie;
 }
 
 TEST_F(PartieReelle, AScaleTooLargeForTheDesktopGivesTheLargestThatFitsAndSaysSo)
