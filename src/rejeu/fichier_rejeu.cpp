@@ -20,17 +20,6 @@ constexpr const char* NOMS_SECTIONS[NB_SECTIONS] = {
     "the window's records", "the music's records", "the digests",
 };
 
-Uint32 crc32(const Uint8* o, size_t n)
-{
-    Uint32 crc = 0xFFFFFFFFu;
-    for (size_t i = 0; i < n; i++) {
-        crc ^= o[i];
-        for (int b = 0; b < 8; b++)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return ~crc;
-}
-
 void pose(Uint8* o, Uint64 v, int n)
 {
     for (int i = 0; i < n; i++, v >>= 8)
@@ -59,6 +48,17 @@ bool entete_sensee(const entete_rejeu& e, char* raison, size_t taille)
 }
 
 }  // namespace
+
+Uint32 somme_de_controle(const Uint8* o, size_t n)
+{
+    Uint32 crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < n; i++) {
+        crc ^= o[i];
+        for (int b = 0; b < 8; b++)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    return ~crc;
+}
 
 Uint8* ecrit_rejeu(const rejeu* r, size_t* taille)
 {
@@ -96,7 +96,7 @@ Uint8* ecrit_rejeu(const rejeu* r, size_t* taille)
             std::memcpy(o + ici + 4, s.octets, s.taille);
         ici += 4 + s.taille;
     }
-    pose(o + ici, crc32(o, ici), 4);
+    pose(o + ici, somme_de_controle(o, ici), 4);
     *taille = n;
     return o;
 }
@@ -162,7 +162,7 @@ bool lit_rejeu(const Uint8* o, size_t taille, rejeu* r, char* raison, size_t tai
         std::snprintf(raison, taille_raison, "damaged: it goes on past its checksum");
         return false;
     }
-    if (prend(o + ici, 4) != crc32(o, ici)) {
+    if (prend(o + ici, 4) != somme_de_controle(o, ici)) {
         std::snprintf(raison, taille_raison, "damaged: its checksum does not match");
         return false;
     }

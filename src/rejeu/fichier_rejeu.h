@@ -42,6 +42,10 @@ struct rejeu {
     enregistrement contenu;
 };
 
+// The CRC-32 (the polynomial of zlib and PNG) that a replay file ends with, over the n bytes
+// before it.
+Uint32 somme_de_controle(const Uint8* octets, size_t n);
+
 // The file's bytes (malloc'd, the caller frees them), or NULL when memory ran out.
 Uint8* ecrit_rejeu(const rejeu* r, size_t* taille);
 
