@@ -11,7 +11,10 @@
 
 namespace {
 
-bool actifs = true;
+bool choisis = true;
+bool interdits = false;
+
+bool actifs() { return choisis && !interdits; }
 
 // The playfield between the side panels: all that shakes and flashes.
 constexpr SDL_Rect TERRAIN = {BANDE_X_MIN, 0, BANDE_X_MAX - BANDE_X_MIN + 1, HAUTEUR_ECRAN};
@@ -131,7 +134,9 @@ void remarque(effets* e, const scene* s, const ennemi* boss)
 
 }  // namespace
 
-void fixe_secousses_et_eclairs(bool oui) { actifs = oui; }
+void fixe_secousses_et_eclairs(bool oui) { choisis = oui; }
+
+void interdit_secousses_et_eclairs() { interdits = true; }
 
 effets prepare_effets(const vaisseau* joueur)
 {
@@ -152,7 +157,7 @@ void effets_de_l_image(effets* e, const scene* s, const ennemi* boss, SDL_Surfac
     remarque(e, s, boss);
     if (e->age_eclat >= 0)
         affiche_eclat(e, ecran);
-    if (!actifs || (e->secousse.restant == 0 && e->eclair.restant == 0))
+    if (!actifs() || (e->secousse.restant == 0 && e->eclair.restant == 0))
         return;
     if (SDL_MUSTLOCK(ecran))
         SDL_LockSurface(ecran);
@@ -189,7 +194,7 @@ void rend_tirs_ennemis(const ressources* r)
 // Lit from the first frame the gauge is full.
 void signale_super_pret(const effets* e, SDL_Surface* ecran)
 {
-    if (e->jauge_pleine == 0 || (actifs && (e->jauge_pleine - 1) / IMAGES_CLIGNOTEMENT % 2 != 0))
+    if (e->jauge_pleine == 0 || (actifs() && (e->jauge_pleine - 1) / IMAGES_CLIGNOTEMENT % 2 != 0))
         return;
     affiche_super_pret(ecran, e->super_pret);
 }

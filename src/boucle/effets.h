@@ -7,9 +7,11 @@
 #include "moteur/scene.h"
 #include "ressources/ressources.h"
 
-// The player's choice (--no-flash): false leaves out the shake and the white flashes, and
-// holds the full gauge's cue still instead of blinking.
+// The player's choice, the settings' "flash" (false leaves out the shake and the white
+// flashes, and holds the full gauge's cue still instead of blinking); --no-flash forbids them
+// for the run whatever the settings say.
 void fixe_secousses_et_eclairs(bool oui);
+void interdit_secousses_et_eclairs();
 
 // One effect that fades out over its frames: a flash (strength 0 to 256 of white) or a
 // shake (largest offset in pixels).

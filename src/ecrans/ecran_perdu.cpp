@@ -5,10 +5,8 @@
 
 #include "ecrans/ecran_commun.h"
 #include "plateforme/affichage.h"
-#include "plateforme/donnees.h"
 #include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
-#include "plateforme/sourdine.h"
 #include "ressources/ressources.h"
 
 namespace {
@@ -20,7 +18,7 @@ bool termine_l_ecran(entree e)
 
 void ecran_perdu(SDL_Surface* ecran)
 {
-    SDL_Surface* image = convertit_ecran(charge_image_en_sourdine(chemin_donnee(FICHIER_PERDU).texte));
+    SDL_Surface* image = charge_page(FICHIER_PERDU);
     if (image == NULL)
         return;
     affiche_a(image, ecran, 0, 0);

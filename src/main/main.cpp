@@ -1,6 +1,8 @@
-// The program entry: reads the command line, finds the data folder, opens the display and
-// the mixer, initialises SDL, loads the catalogue and runs the game's sequence until the
-// player leaves, every game recorded; or plays a recorded game again. Every way out releases what is held, and every start-up failure says what
+// The program entry: reads the command line, finds the data folder, reads the player's
+// settings and best games, opens the display and the mixer as the settings and the command
+// line ask, initialises SDL, loads the catalogue and runs the game's sequence until the
+// player leaves, every game recorded; or plays a recorded game again. Every way out
+// releases what is held, and every start-up failure says what
 // failed and why, then ends with status 1.
 #include "boucle/effets.h"
 #include "main/options.h"
@@ -12,11 +14,14 @@
 #include "plateforme/donnees.h"
 #include "plateforme/entrees.h"
 #include "plateforme/sourdine.h"
+#include "plateforme/texte_externe.h"
 #include "rejeu/parties.h"
+#include "souvenirs/souvenirs.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <csetjmp>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -53,23 +58,6 @@ bool choisit_affichage()
     return trouve;
 }
 
-// Full screen unless a window was asked for; a scaled window is N times as large, or as
-// large as the desktop allows.
-SDL_Surface* ouvre_ecran(const options_jeu& o)
-{
-    const Uint32 drapeaux = o.fenetre ? MODE_VIDEO & ~SDL_FULLSCREEN : MODE_VIDEO;
-    int l_bureau = 0, h_bureau = 0;
-    const int echelle = echelle_qui_tient(o.echelle, LARGEUR_ECRAN, HAUTEUR_ECRAN, &l_bureau, &h_bureau);
-    if (echelle < o.echelle)
-        std::printf("A %dx%d window is larger than the %dx%d desktop: playing at --scale %d, the largest that fits\n",
-                    LARGEUR_ECRAN * o.echelle, HAUTEUR_ECRAN * o.echelle, l_bureau, h_bureau, echelle);
-    SDL_Surface* ecran = ouvre_affichage(LARGEUR_ECRAN, HAUTEUR_ECRAN, PROFONDEUR_ECRAN, drapeaux, echelle);
-    if (ecran == NULL)
-        std::printf("Cannot open a %dx%d display in %d-bit colour: %s\n", LARGEUR_ECRAN * echelle,
-                    HAUTEUR_ECRAN * echelle, PROFONDEUR_ECRAN, SDL_GetError());
-    return ecran;
-}
-
 // The audio library's own lines about a missing card are left out: the warning below says it.
 bool ouvre_mixeur()
 {
@@ -100,19 +88,46 @@ void signale_donnees_absentes()
     std::printf("Cannot load the game data from %s: %s\n", dossier_donnees(), ressources_erreur());
 }
 
-// The bindings in force as a controls file would write them, one action a line.
-void montre_liaisons(const liaisons* l, const char* chemin, bool lu)
+// The bindings in force as the settings file writes them, one action a line.
+void montre_liaisons(origine_reglages origine)
 {
+    const char* chemin = chemin_reglages();
     if (chemin[0] == '\0')
         std::printf("# No home folder: the default bindings\n");
+    else if (origine == REGLAGES_FICHIER)
+        std::printf("# %s\n", chemin);
+    else if (origine == REGLAGES_ANCIEN_FICHIER)
+        std::printf("# %s (the game keeps them in %s from its next start)\n", chemin_ancien_fichier(), chemin);
     else
-        std::printf("# %s: %s\n", chemin, lu ? "read over the defaults" : "no such file, the default bindings");
+        std::printf("# No %s yet: the default bindings\n", chemin);
+    const liaisons* l = &reglages_enregistres()->commandes;
     for (int a = 0; a < NB_ACTIONS; a++) {
         char texte[256];
-        texte_action(l, static_cast<action_jeu>(a), SDLK_LAST + NB_BOUTONS, texte, sizeof texte);
+        texte_action(l, static_cast<action_jeu>(a), NB_ENTREES, texte, sizeof texte);
         std::printf("%-7s = %s\n", nom_action(static_cast<action_jeu>(a)), texte);
     }
     std::printf("# The pad's stick and hat move (up, down, left, right); they are not rebound.\n");
+}
+
+// The best games, list by list, as the scores page shows them.
+void montre_scores()
+{
+    const char* chemin = chemin_scores();
+    std::printf("# %s\n", chemin[0] != '\0' ? chemin : "No home folder: no best games are kept");
+    const tableau_scores* t = meilleurs_scores();
+    constexpr const char* TITRES[NB_LISTES] = {"Best games", "Practice and cheat games (not ranked)"};
+    for (int l = 0; l < NB_LISTES; l++) {
+        std::printf("%s%s\n", l > 0 ? "\n" : "", TITRES[l]);
+        if (t->nb[l] == 0)
+            std::printf("  none yet\n");
+        for (int i = 0; i < t->nb[l]; i++) {
+            const partie_notee& p = t->parties[l][i];
+            char jeu[32];
+            texte_jeu(&p, jeu, sizeof jeu);
+            std::printf("%3d  %s  %4d  stage %-5s  %s  %s\n", i + 1, p.initiales, p.score, niveaux_du_jeu[p.niveau].nom,
+                        p.date, jeu);
+        }
+    }
 }
 
 void libere_catalogue(ressources* r)
@@ -130,11 +145,6 @@ int main(int argc, char** argv)
     options_jeu options;
     char erreur[256];
     const suite_options suite = lit_options(argc, argv, &options, erreur, sizeof erreur);
-    liaisons commandes;
-    char chemin_commandes[PATH_MAX];
-    bool commandes_lues = false;
-    if (suite == OPTIONS_JOUER || suite == OPTIONS_COMMANDES)
-        commandes_lues = charge_liaisons(&commandes, chemin_commandes, sizeof chemin_commandes);
     switch (suite) {
     case OPTIONS_AIDE:
         std::fputs(texte_aide(), stdout);
@@ -143,7 +153,11 @@ int main(int argc, char** argv)
         std::printf("polarite %s\n", VERSION_JEU);
         return 0;
     case OPTIONS_COMMANDES:
-        montre_liaisons(&commandes, chemin_commandes, commandes_lues);
+        montre_liaisons(charge_reglages(false));
+        return 0;
+    case OPTIONS_SCORES:
+        charge_scores();
+        montre_scores();
         return 0;
     case OPTIONS_ERREUR:
         std::fprintf(stderr, "polarite: %s\nTry 'polarite --help'.\n", erreur);
@@ -156,13 +170,16 @@ int main(int argc, char** argv)
         std::printf("%s\n", donnees_erreur());
         return SORTIE_ECHEC;
     }
-    // A replay that cannot be played is refused before a window opens.
+    // A replay that cannot be played is refused before a window opens. Verified, it needs
+    // neither a display nor the player's settings.
     rejeu enregistre;
     Uint8* octets_rejeu = NULL;
+    char nom_rejeu[PATH_MAX] = "";
     if (options.rejeu != NULL) {
+        echappe(options.rejeu, nom_rejeu, sizeof nom_rejeu);
         octets_rejeu = charge_rejeu(options.rejeu, &enregistre, erreur, sizeof erreur);
         if (octets_rejeu == NULL) {
-            std::printf("Cannot replay %s: %s\n", options.rejeu, erreur);
+            std::printf("Cannot replay %s: %s\n", nom_rejeu, erreur);
             return SORTIE_ECHEC;
         }
         if (options.verifie) {
@@ -170,21 +187,27 @@ int main(int argc, char** argv)
             setenv("SDL_AUDIODRIVER", "dummy", 1);
         }
     }
+    if (!options.verifie)
+        charge_souvenirs();
+    const reglages* r = reglages_enregistres();
     installe_arret();
-    fixe_secousses_et_eclairs(options.eclairs);
     std::atexit(SDL_Quit);
 
     if (!choisit_affichage())
         return SORTIE_ECHEC;
-    SDL_Surface* ecran = ouvre_ecran(options);
+    SDL_Surface* ecran = ouvre_ecran_du_jeu(options, *r);
     if (ecran == NULL || !ouvre_son())
         return SORTIE_ECHEC;
+    fixe_volumes(r->volume_musique, r->volume_effets);
+    fixe_secousses_et_eclairs(r->eclairs);
+    if (!options.eclairs)
+        interdit_secousses_et_eclairs();
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         std::printf("Unable to init SDL: %s\n", SDL_GetError());
         return SORTIE_ECHEC;
     }
     SDL_ShowCursor(SDL_DISABLE);
-    ouvre_entrees(&commandes);
+    ouvre_entrees(&r->commandes);
 
     // A tracked allocation that fails has already released everything tracked, and lands here.
     ressources* volatile catalogue = NULL;
@@ -206,7 +229,7 @@ int main(int argc, char** argv)
     }
 
     if (octets_rejeu != NULL) {
-        const int statut = rejoue_fichier(ecran, catalogue, &enregistre, options.rejeu, options.verifie);
+        const int statut = rejoue_fichier(ecran, catalogue, &enregistre, nom_rejeu, options.verifie);
         libere_catalogue(catalogue);
         std::free(octets_rejeu);
         return statut;

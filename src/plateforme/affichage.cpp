@@ -35,6 +35,8 @@ int echelle_qui_tient(int echelle, int largeur, int hauteur, int* l_bureau, int*
     // cannot start, that call reports why.
     if (echelle == 1 || (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0))
         return echelle;
+    if (SDL_GetVideoSurface() != NULL)
+        return echelle;  // SDL now gives the open mode's size, not the desktop's
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     *l_bureau = info->current_w;
     *h_bureau = info->current_h;
@@ -51,7 +53,8 @@ SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 dr
     fenetre = SDL_SetVideoMode(largeur * echelle, hauteur * echelle, profondeur, drapeaux);
     if (fenetre == NULL)
         return NULL;
-    SDL_SetEventFilter(filtre_evenements);
+    if (SDL_GetEventFilter() != filtre_evenements)
+        SDL_SetEventFilter(filtre_evenements);  // which drops the events queued: once only
     if (echelle == 1) {
         dessin = fenetre;
         return dessin;
@@ -61,6 +64,32 @@ SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 dr
                                   f->Bmask, f->Amask);
     return dessin;
 }
+
+SDL_Surface* ouvre_mode(bool en_fenetre, int echelle)
+{
+    const bool avant_fenetre = affichage_en_fenetre();
+    const int avant_echelle = facteur;
+    const bool ouvert = fenetre != NULL;
+    if (dessin != NULL && dessin != fenetre)
+        SDL_FreeSurface(dessin);
+    dessin = NULL;
+    const int e = en_fenetre ? echelle : 1;  // full screen keeps the game's own size
+    const Uint32 drapeaux = en_fenetre ? MODE_VIDEO & ~SDL_FULLSCREEN : MODE_VIDEO;
+    SDL_Surface* s = ouvre_affichage(LARGEUR_ECRAN, HAUTEUR_ECRAN, PROFONDEUR_ECRAN, drapeaux, e);
+    if (s == NULL && ouvert) {
+        const Uint32 avant = avant_fenetre ? MODE_VIDEO & ~SDL_FULLSCREEN : MODE_VIDEO;
+        ouvre_affichage(LARGEUR_ECRAN, HAUTEUR_ECRAN, PROFONDEUR_ECRAN, avant, avant_echelle);
+    }
+    return s;
+}
+
+bool affichage_en_fenetre()
+{
+    const SDL_Surface* video = SDL_GetVideoSurface();
+    return video != NULL && (video->flags & SDL_FULLSCREEN) == 0;
+}
+
+int echelle_affichage() { return facteur; }
 
 SDL_Surface* surface_de_dessin() { return dessin != NULL ? dessin : SDL_GetVideoSurface(); }
 

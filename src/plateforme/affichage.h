@@ -16,12 +16,22 @@ constexpr int ECHELLE_MAX = 4;
 
 // The largest scale, up to `echelle`, at which a largeur x hauteur window fits the desktop,
 // whose size SDL gives (*l_bureau x *h_bureau) until the first video mode is set. A video
-// driver that gives no size (0 x 0) leaves `echelle` as asked; the least is 1.
+// driver that gives no size (0 x 0), or a mode already open, leaves `echelle` as asked; the
+// least is 1.
 int echelle_qui_tient(int echelle, int largeur, int hauteur, int* l_bureau, int* h_bureau);
 
 // Opens the video mode (largeur * echelle by hauteur * echelle, `drapeaux` as for
 // SDL_SetVideoMode) and returns the surface to draw to, or NULL with SDL's error set.
 SDL_Surface* ouvre_affichage(int largeur, int hauteur, int profondeur, Uint32 drapeaux, int echelle);
+
+// Opens the game's display in full screen (at scale 1) or in a window `echelle` times as
+// large, as the start-up and the options screen ask for it. Another mode replaces the one
+// open; where it cannot be had, the mode open before is opened again and NULL is returned.
+SDL_Surface* ouvre_mode(bool fenetre, int echelle);
+
+// The mode open: in a window (rather than full screen), and its scale.
+bool affichage_en_fenetre();
+int echelle_affichage();
 
 // The surface every screen and stage draws to: the one ouvre_affichage returned, or SDL's
 // video surface when the display was opened without it (tests, tools).

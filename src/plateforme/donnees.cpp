@@ -3,6 +3,8 @@
 // JEU_DONNEES_INSTALLEES (the installed data folder) come from the build's install folders.
 #include "plateforme/donnees.h"
 
+#include "plateforme/texte_externe.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -94,16 +96,21 @@ bool cherche_donnees(const char* nomme, const char* temoin)
         if (access(joint(c.liste[i].dossier.texte, temoin).texte, R_OK) == 0) {
             std::snprintf(dossier, sizeof dossier, "%s", c.liste[i].dossier.texte);
             // A folder the player named is not quietly replaced by another.
-            if (choisi && i > 0)
-                std::printf("Warning: no game data in %s (%s): using %s (%s)\n", c.liste[0].dossier.texte,
-                            c.liste[0].origine, dossier, c.liste[i].origine);
+            if (choisi && i > 0) {
+                char nomme_sur[PATH_MAX];
+                echappe(c.liste[0].dossier.texte, nomme_sur, sizeof nomme_sur);
+                std::printf("Warning: no game data in %s (%s): using %s (%s)\n", nomme_sur, c.liste[0].origine,
+                            dossier, c.liste[i].origine);
+            }
             return true;
         }
 
     size_t l = std::snprintf(erreur, sizeof erreur, "Cannot find the game data: no \"%s\" in ", temoin);
-    for (int i = 0; i < c.nb && l < sizeof erreur; i++)
-        l += std::snprintf(erreur + l, sizeof erreur - l, "%s%s (%s)", i == 0 ? "" : ", ", c.liste[i].dossier.texte,
-                           c.liste[i].origine);
+    for (int i = 0; i < c.nb && l < sizeof erreur; i++) {
+        char sur[PATH_MAX];  // a folder the player named is echoed safely
+        echappe(c.liste[i].dossier.texte, sur, sizeof sur);
+        l += std::snprintf(erreur + l, sizeof erreur - l, "%s%s (%s)", i == 0 ? "" : ", ", sur, c.liste[i].origine);
+    }
     if (!choisi && l < sizeof erreur)
         std::snprintf(erreur + l, sizeof erreur - l, ". Name its folder with --data DIR or POLARITE_DATA.");
     return false;

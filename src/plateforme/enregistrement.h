@@ -12,7 +12,7 @@
 
 enum canal_enregistre {
     CANAL_RETARD,     // the clock: ms by which each wait ended after its due time
-    CANAL_APPUIS,     // the input door: entree_suivante
+    CANAL_APPUIS,     // the input door: appui_suivant (entree_suivante asks through it)
     CANAL_TENUES,     // the input door: actions_tenues
     CANAL_FERMETURE,  // the input door: jeu_ferme
     CANAL_MUSIQUE,    // the mixer: whether music plays

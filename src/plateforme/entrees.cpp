@@ -56,25 +56,27 @@ bool en_fenetre()
     return video != NULL && (video->flags & SDL_FULLSCREEN) == 0;
 }
 
-// An answer of entree_suivante as one recorded number, and back.
-static_assert(ENTREE_FIN < 4, "the kind of an answer takes two bits");
-Uint32 code_entree(entree e) { return e.genre | static_cast<Uint32>(e.actions) << 2; }
-entree entree_du_code(Uint32 code) { return {static_cast<Uint8>(code & 3), static_cast<Uint16>(code >> 2)}; }
+// A press as one recorded number, and back: its kind, its actions, then its key or button.
+static_assert(ENTREE_FIN < 4, "the kind of a press takes two bits");
+static_assert(NB_ENTREES <= ENTREE_DIRECTION && ENTREE_DIRECTION < (1 << 14), "a key or button takes 14 bits");
+Uint32 code_appui(appui a) { return a.genre | static_cast<Uint32>(a.actions) << 2 | static_cast<Uint32>(a.entree) << 18; }
+appui appui_du_code(Uint32 code)
+{
+    return {static_cast<Uint8>(code & 3), static_cast<Uint16>(code >> 18), static_cast<Uint16>(code >> 2)};
+}
 
-entree lit_entree()
+appui lit_appui()
 {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
-        Uint16 actions = 0;
         switch (e.type) {
         case SDL_QUIT:
             if (!en_fenetre())
-                return {ENTREE_FERMETURE, 0};
+                return {ENTREE_FERMETURE, 0, 0};
             ferme = true;
-            return {ENTREE_FIN, 0};
+            return {ENTREE_FIN, 0, 0};
         case SDL_KEYDOWN:
-            actions = en_vigueur.par_touche[e.key.keysym.sym];
-            break;
+            return {ENTREE_APPUI, static_cast<Uint16>(e.key.keysym.sym), en_vigueur.par_touche[e.key.keysym.sym]};
         case SDL_JOYBUTTONDOWN:
         case SDL_JOYBUTTONUP:
             if (e.jbutton.button >= NB_BOUTONS)
@@ -84,19 +86,18 @@ entree lit_entree()
                 break;
             }
             pad.boutons |= 1u << e.jbutton.button;
-            actions = en_vigueur.par_bouton[e.jbutton.button];
-            break;
+            return {ENTREE_APPUI, static_cast<Uint16>(PREMIER_BOUTON + e.jbutton.button),
+                    en_vigueur.par_bouton[e.jbutton.button]};
         case SDL_JOYAXISMOTION:
         case SDL_JOYHATMOTION:
-            actions = suit_direction(e);
+            if (const Uint16 poussees = suit_direction(e))
+                return {ENTREE_APPUI, ENTREE_DIRECTION, poussees};
             break;
         default:
             break;
         }
-        if (actions != 0)
-            return {ENTREE_APPUI, actions};
     }
-    return {ENTREE_AUCUNE, 0};
+    return {ENTREE_AUCUNE, 0, 0};
 }
 
 Uint16 lit_actions_tenues()
@@ -126,7 +127,7 @@ bool lit_jeu_ferme()
 
 void ouvre_entrees(const liaisons* l)
 {
-    en_vigueur = *l;
+    change_liaisons(l);
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0 || SDL_NumJoysticks() == 0)
         return;
     if (SDL_JoystickOpen(0) != NULL) {
@@ -137,20 +138,30 @@ void ouvre_entrees(const liaisons* l)
 
 const liaisons* liaisons_en_vigueur() { return &en_vigueur; }
 
+void change_liaisons(const liaisons* l) { en_vigueur = *l; }
+
 // A replay given up answers as a closed window, then as an empty queue, by turns, so that
 // every sweep of the queue ends and every screen and the stage then end.
-entree entree_suivante()
+appui appui_suivant()
 {
     static bool fin_dite = false;
     if (rejeu_abandonne()) {
         fin_dite = !fin_dite;
-        return entree{fin_dite ? ENTREE_FIN : ENTREE_AUCUNE, 0};
+        return appui{fin_dite ? ENTREE_FIN : ENTREE_AUCUNE, 0, 0};
     }
     if (rejeu_en_cours())
-        return entree_du_code(reponse_rejouee(CANAL_APPUIS));
-    const entree e = lit_entree();
-    note_reponse(CANAL_APPUIS, code_entree(e));
-    return e;
+        return appui_du_code(reponse_rejouee(CANAL_APPUIS));
+    const appui a = lit_appui();
+    note_reponse(CANAL_APPUIS, code_appui(a));
+    return a;
+}
+
+entree entree_suivante()
+{
+    for (appui a = appui_suivant(); a.genre != ENTREE_AUCUNE; a = appui_suivant())
+        if (a.genre != ENTREE_APPUI || a.actions != 0)
+            return {a.genre, a.actions};
+    return {ENTREE_AUCUNE, 0};
 }
 
 Uint16 actions_tenues()

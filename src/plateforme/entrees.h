@@ -26,13 +26,27 @@ constexpr int ZONE_MORTE = 8192;
 // Without it the door answers with the default bindings and no pad.
 void ouvre_entrees(const liaisons* l);
 
-// The bindings in force.
+// The bindings in force, and new ones from the options screen.
 const liaisons* liaisons_en_vigueur();
+void change_liaisons(const liaisons* l);
 
 // Takes the next press or close request from the queue. Releases, pad motion and presses
 // that produce no action are taken and dropped on the way; the pad's held state follows
 // its events. A push of the stick or the hat is a press of its new directions.
 entree entree_suivante();
+
+// A press as the player made it, for the screens that ask which key or button it was (the
+// options screen binding a key, the initials page taking typed letters).
+struct appui {
+    Uint8 genre;     // genre_entree
+    Uint16 entree;   // with ENTREE_APPUI: the key, PREMIER_BOUTON + a pad button, or
+                     // ENTREE_DIRECTION for a push of the pad's stick or hat
+    Uint16 actions;  // with ENTREE_APPUI, a bit per action
+};
+constexpr Uint16 ENTREE_DIRECTION = NB_ENTREES;
+
+// As entree_suivante, with the key or button; a press that produces no action is taken too.
+appui appui_suivant();
 
 inline bool produit(entree e, action_jeu a) { return e.genre == ENTREE_APPUI && (e.actions & bit_action(a)) != 0; }
 

@@ -107,13 +107,15 @@ bool ecrit_fichier_sur(const char* chemin, const void* octets, size_t taille)
     return true;
 }
 
-bool lit_texte(const char* chemin, char* texte, size_t taille)
+bool lit_texte(const char* chemin, char* texte, size_t taille, size_t* lu)
 {
     std::FILE* f = std::fopen(chemin, "r");
     if (f == NULL)
         return false;
-    const size_t lu = std::fread(texte, 1, taille - 1, f);
-    texte[lu] = '\0';
+    const size_t n = std::fread(texte, 1, taille - 1, f);
+    texte[n] = '\0';
     std::fclose(f);
+    if (lu != NULL)
+        *lu = n;
     return true;
 }

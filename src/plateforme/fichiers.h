@@ -14,9 +14,10 @@ bool chemin_config(const char* nom, char* chemin, size_t taille);
 // or $HOME/.local/share/polarite/nom), as chemin_config does it. `nom` may hold folders.
 bool chemin_donnees_joueur(const char* nom, char* chemin, size_t taille);
 
-// Reads the file whole into `texte`, ended by a NUL (cut after taille - 1 bytes).
-// False when it cannot be opened.
-bool lit_texte(const char* chemin, char* texte, size_t taille);
+// Reads the file whole into `texte`, ended by a NUL (cut after taille - 1 bytes), and the
+// number of bytes read into *lu when it is given (a NUL in the file shows as lu beyond the
+// text's length). False, with errno telling why, when it cannot be opened.
+bool lit_texte(const char* chemin, char* texte, size_t taille, size_t* lu = NULL);
 
 // Writes `taille` bytes as the whole new content of `chemin`: into a temporary file in the
 // same folder (made first, with its parents, if need be), flushed to the disk, then renamed

@@ -10,6 +10,7 @@
 #include "plateforme/spectateur.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
 
 namespace {
@@ -71,6 +72,14 @@ Uint32 horloge_ms()
     honore_arret();
     amorce();
     return (h.en_pause ? h.debut_pause : h.instant) - h.temps_en_pause;
+}
+
+void horloge_date(char date[11])
+{
+    const std::time_t maintenant = std::time(NULL);
+    std::tm jour;
+    if (h.source == VIRTUELLE || localtime_r(&maintenant, &jour) == NULL || std::strftime(date, 11, "%Y-%m-%d", &jour) != 10)
+        std::snprintf(date, 11, "%s", DATE_VIRTUELLE);
 }
 
 void horloge_attends(Uint32 ms)
@@ -155,8 +164,6 @@ void horloge_repos(Uint32 ms)
     dort(ms);
     honore_arret();
 }
-
-Sint64 horloge_date() { return static_cast<Sint64>(std::time(NULL)); }
 
 etat_horloge horloge_mise_de_cote() { return h; }
 

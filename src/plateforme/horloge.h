@@ -27,6 +27,12 @@ void horloge_attends(Uint32 ms);
 // at *debut_passe (nothing when it is already late), then notes the start of the next one.
 void horloge_cadence(Uint32* debut_passe, Uint32 periode);
 
+// Today's date, "YYYY-MM-DD", as a best score or a recorded game is dated (never for play):
+// the local calendar's, or under the virtual clock a fixed day (DATE_VIRTUELLE), so that
+// what a test or a tool writes is the same on every run.
+constexpr const char* DATE_VIRTUELLE = "2000-01-01";
+void horloge_date(char date[11]);
+
 // Switches to the virtual clock, starting at `depart` ms.
 void horloge_virtuelle(Uint32 depart);
 
@@ -52,9 +58,6 @@ bool horloge_en_pause();
 
 // A real sleep that is no time of the game's: the replay viewer's own pause.
 void horloge_repos(Uint32 ms);
-
-// The calendar date, seconds since 1970 (UTC), for the files the game writes; never for play.
-Sint64 horloge_date();
 
 // The whole state of the clock, kept aside while a replay plays inside a recorded game (the
 // title's demo) and put back after it.

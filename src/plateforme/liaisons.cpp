@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <strings.h>
 
 namespace {
@@ -20,8 +21,8 @@ struct liaison {
     action_jeu action;
 };
 
-constexpr const char* NOMS_ACTIONS[NB_ACTIONS] = {"confirm", "quit", "up",     "down",  "left",
-                                                  "right",   "fire", "colour", "super", "pause"};
+constexpr const char* NOMS_ACTIONS[NB_ACTIONS] = {"confirm", "quit",  "up",    "down",    "left",  "right",
+                                                  "fire",    "colour", "super", "pause", "options", "scores"};
 
 // The design's keys: they always produce their action, and only it.
 constexpr liaison TOUCHES_DU_JEU[] = {
@@ -30,11 +31,29 @@ constexpr liaison TOUCHES_DU_JEU[] = {
     {SDLK_d, ACTION_SUPER},       {SDLK_p, ACTION_PAUSE},      {SDLK_PAUSE, ACTION_PAUSE},
 };
 constexpr liaison TOUCHES_EN_PLUS[] = {
-    {SDLK_z, ACTION_TIR}, {SDLK_SPACE, ACTION_TIR}, {SDLK_x, ACTION_COULEUR}, {SDLK_c, ACTION_SUPER},
+    {SDLK_z, ACTION_TIR},   {SDLK_SPACE, ACTION_TIR}, {SDLK_x, ACTION_COULEUR},
+    {SDLK_c, ACTION_SUPER}, {SDLK_o, ACTION_OPTIONS}, {SDLK_h, ACTION_SCORES},
 };
 constexpr int BOUTON_START = 9;
+constexpr int BOUTON_SELECT = 8;
 constexpr liaison BOUTONS_EN_PLUS[] = {
-    {0, ACTION_TIR}, {1, ACTION_COULEUR}, {2, ACTION_SUPER}, {BOUTON_START, ACTION_PAUSE}, {BOUTON_START, ACTION_ENTREE},
+    {0, ACTION_TIR},          {1, ACTION_COULEUR},         {2, ACTION_SUPER}, {3, ACTION_SCORES},
+    {BOUTON_SELECT, ACTION_OPTIONS}, {BOUTON_START, ACTION_PAUSE}, {BOUTON_START, ACTION_ENTREE},
+};
+
+// The actions read at the same time: in play, and on the title. An input that produces two
+// actions of one group is a conflict (pad 9 pauses in play and confirms on the title: none).
+constexpr Uint16 bits_actions(std::initializer_list<action_jeu> actions)
+{
+    Uint16 b = 0;
+    for (action_jeu a : actions)
+        b = static_cast<Uint16>(b | bit_action(a));
+    return b;
+}
+constexpr Uint16 GROUPES_LUS_ENSEMBLE[] = {
+    bits_actions({ACTION_HAUT, ACTION_BAS, ACTION_GAUCHE, ACTION_DROITE, ACTION_TIR, ACTION_COULEUR, ACTION_SUPER,
+                  ACTION_PAUSE, ACTION_ECHAP}),
+    bits_actions({ACTION_ENTREE, ACTION_ECHAP, ACTION_BAS, ACTION_OPTIONS, ACTION_SCORES}),
 };
 
 // Keys named by a word; letters, digits, F1 to F15 and Keypad0 to Keypad9 are named by rule.
@@ -121,35 +140,12 @@ char* rogne(char* s)
     return s;
 }
 
-// What the file has bound so far, to find inputs given twice and defaults to replace.
-struct lecture {
-    liaisons* l;
-    Uint16 par_touche[SDLK_LAST];
-    Uint16 par_bouton[NB_BOUTONS];
-};
-
-constexpr int ENTREES_PAR_LIGNE = 16;
-
-// One line's inputs checked whole before any is bound; NULL when all are good, else the
-// reason the line is ignored, written into `raison`.
-const char* lit_ligne(lecture* lu, char* ligne, char* raison, size_t taille)
+// Inputs of one line checked whole before any is bound, as numbers (keys, then buttons
+// from PREMIER_BOUTON); NULL when all are good, else the reason, written into `raison`.
+const char* lit_liste(char* texte, action_jeu action, entrees_action* e, char* raison, size_t taille)
 {
-    char* egal = std::strchr(ligne, '=');
-    if (egal == NULL)
-        return "expected 'action = key'";
-    *egal = '\0';
-    const char* nom = rogne(ligne);
-    int a = 0;
-    while (a < NB_ACTIONS && std::strcmp(nom, NOMS_ACTIONS[a]) != 0)
-        a++;
-    if (a == NB_ACTIONS) {
-        std::snprintf(raison, taille, "unknown action '%s'", nom);
-        return raison;
-    }
-    const action_jeu action = static_cast<action_jeu>(a);
-    int touches[ENTREES_PAR_LIGNE], boutons[ENTREES_PAR_LIGNE];
-    int nb_touches = 0, nb_boutons = 0;
-    for (char* mot = std::strtok(egal + 1, ","); mot != NULL; mot = std::strtok(NULL, ",")) {
+    e->nb = 0;
+    for (char* mot = std::strtok(texte, ","); mot != NULL; mot = std::strtok(NULL, ",")) {
         mot = rogne(mot);
         const int b = bouton_nomme(mot);
         const int t = b < 0 ? touche_nommee(mot) : -1;
@@ -157,39 +153,66 @@ const char* lit_ligne(lecture* lu, char* ligne, char* raison, size_t taille)
             std::snprintf(raison, taille, "unknown key '%s'", mot);
             return raison;
         }
-        if (nb_touches + nb_boutons == ENTREES_PAR_LIGNE)
+        if (e->nb == ENTREES_PAR_LIGNE)
             return "too many keys on one line";
-        const Uint16 deja = b >= 0 ? lu->par_bouton[b] : lu->par_touche[t];
         const Uint16 conception = b >= 0 ? 0 : actions_du_jeu(t);
         if (conception != 0 && conception != bit_action(action)) {
             std::snprintf(raison, taille, "'%s' is the game's own key for another action", mot);
             return raison;
         }
-        if (deja & bit_action(action)) {
-            std::snprintf(raison, taille, "'%s' is already bound to %s", mot, nom);
+        const int entree = b >= 0 ? PREMIER_BOUTON + b : t;
+        for (int i = 0; i < e->nb; i++)
+            if (e->entrees[i] == entree) {
+                std::snprintf(raison, taille, "'%s' is given twice", mot);
+                return raison;
+            }
+        e->entrees[e->nb++] = entree;
+    }
+    return e->nb == 0 ? "no key after '='" : NULL;
+}
+
+Uint16& actions_de(liaisons* l, int entree)
+{
+    return entree >= PREMIER_BOUTON ? l->par_bouton[entree - PREMIER_BOUTON] : l->par_touche[entree];
+}
+
+// What the controls file has bound so far, to find inputs given twice and defaults to replace.
+struct lecture {
+    liaisons* l;
+    liaisons lu;
+};
+
+// One line of a controls file; NULL when it is good, else the reason it is ignored.
+const char* lit_ligne(lecture* lu, char* ligne, char* raison, size_t taille)
+{
+    char* egal = std::strchr(ligne, '=');
+    if (egal == NULL)
+        return "expected 'action = key'";
+    *egal = '\0';
+    const char* nom = rogne(ligne);
+    const action_jeu action = action_nommee(nom);
+    if (action == NB_ACTIONS) {
+        std::snprintf(raison, taille, "unknown action '%s'", nom);
+        return raison;
+    }
+    entrees_action e;
+    if (const char* refus = lit_liste(egal + 1, action, &e, raison, taille))
+        return refus;
+    for (int i = 0; i < e.nb; i++)
+        if (actions_de(&lu->lu, e.entrees[i]) & bit_action(action)) {
+            char entree[32];
+            nomme_entree(e.entrees[i], entree, sizeof entree);
+            std::snprintf(raison, taille, "'%s' is already bound to %s", entree, nom);
             return raison;
         }
-        if (b >= 0)
-            boutons[nb_boutons++] = b;
-        else
-            touches[nb_touches++] = t;
-    }
-    if (nb_touches + nb_boutons == 0)
-        return "no key after '='";
-    // A key the file names first loses its defaults; a design key keeps its own action.
-    for (int i = 0; i < nb_touches; i++) {
-        Uint16& lue = lu->par_touche[touches[i]];
+    // An input the file names first loses its defaults; a design key keeps its own action.
+    for (int i = 0; i < e.nb; i++) {
+        const int entree = e.entrees[i];
+        Uint16& lue = actions_de(&lu->lu, entree);
         if (lue == 0)
-            lu->l->par_touche[touches[i]] = actions_du_jeu(touches[i]);
+            actions_de(lu->l, entree) = entree < PREMIER_BOUTON ? actions_du_jeu(entree) : 0;
         lue |= bit_action(action);
-        lu->l->par_touche[touches[i]] |= bit_action(action);
-    }
-    for (int i = 0; i < nb_boutons; i++) {
-        Uint16& lue = lu->par_bouton[boutons[i]];
-        if (lue == 0)
-            lu->l->par_bouton[boutons[i]] = 0;
-        lue |= bit_action(action);
-        lu->l->par_bouton[boutons[i]] |= bit_action(action);
+        actions_de(lu->l, entree) |= bit_action(action);
     }
     return NULL;
 }
@@ -234,11 +257,81 @@ void lit_liaisons(liaisons* l, const char* texte, const char* fichier)
 
 const char* nom_action(action_jeu a) { return NOMS_ACTIONS[a]; }
 
+action_jeu action_nommee(const char* nom)
+{
+    int a = 0;
+    while (a < NB_ACTIONS && std::strcmp(nom, NOMS_ACTIONS[a]) != 0)
+        a++;
+    return static_cast<action_jeu>(a);
+}
+
+bool nomme_entree(int entree, char* nom, size_t taille)
+{
+    if (entree >= PREMIER_BOUTON)
+        return std::snprintf(nom, taille, "%s %d", MOT_PAD, entree - PREMIER_BOUTON) > 0;
+    return nomme_touche(entree, nom, taille);
+}
+
+const char* lit_entrees(char* texte, action_jeu a, entrees_action* e, char* raison, size_t taille)
+{
+    return lit_liste(texte, a, e, raison, taille);
+}
+
+void fixe_entrees(liaisons* l, action_jeu a, const entrees_action* e)
+{
+    const Uint16 bit = bit_action(a);
+    for (int t = 0; t < SDLK_LAST; t++)
+        if ((actions_du_jeu(t) & bit) == 0)
+            l->par_touche[t] &= static_cast<Uint16>(~bit);
+    for (Uint16& b : l->par_bouton)
+        b &= static_cast<Uint16>(~bit);
+    for (int i = 0; i < e->nb; i++)
+        actions_de(l, e->entrees[i]) |= bit;
+}
+
+const char* lie_entree(liaisons* l, action_jeu a, int entree)
+{
+    char nom[32];
+    if (!nomme_entree(entree, nom, sizeof nom))
+        return "this key has no name in the settings file";
+    const Uint16 conception = entree < PREMIER_BOUTON ? actions_du_jeu(entree) : 0;
+    if (conception != 0 && conception != bit_action(a))
+        return "this is the game's own key for another action";
+    // The action keeps its inputs of the other kind, and takes this one in place of its own kind's.
+    entrees_action e = {0, {}};
+    const bool bouton = entree >= PREMIER_BOUTON;
+    const int premiere = bouton ? 0 : PREMIER_BOUTON, fin = bouton ? SDLK_LAST : NB_ENTREES;
+    for (int autre = premiere; autre < fin && e.nb < ENTREES_PAR_LIGNE - 1; autre++)
+        if ((actions_de(l, autre) & bit_action(a)) != 0)
+            e.entrees[e.nb++] = autre;
+    e.entrees[e.nb++] = entree;
+    fixe_entrees(l, a, &e);
+    return NULL;
+}
+
+Uint16 conflits(const liaisons* l, action_jeu a)
+{
+    const Uint16 bit = bit_action(a);
+    Uint16 autres = 0;
+    auto ajoute = [&](Uint16 produites) {
+        if ((produites & bit) == 0)
+            return;
+        for (Uint16 groupe : GROUPES_LUS_ENSEMBLE)
+            if (groupe & bit)
+                autres |= produites & groupe;
+    };
+    for (Uint16 t : l->par_touche)
+        ajoute(t);
+    for (Uint16 b : l->par_bouton)
+        ajoute(b);
+    return static_cast<Uint16>(autres & ~bit);
+}
+
 // The design's keys first, then the other keys in SDL's order, then the pad's buttons.
 void texte_action(const liaisons* l, action_jeu a, int nb_max, char* texte, size_t taille)
 {
     const Uint16 bit = bit_action(a);
-    int entrees[SDLK_LAST + NB_BOUTONS];
+    int entrees[NB_ENTREES];
     int nb = 0;
     for (const liaison& t : TOUCHES_DU_JEU)
         if (t.action == a)
@@ -248,14 +341,12 @@ void texte_action(const liaisons* l, action_jeu a, int nb_max, char* texte, size
             entrees[nb++] = t;
     for (int b = 0; b < NB_BOUTONS; b++)
         if ((l->par_bouton[b] & bit) != 0)
-            entrees[nb++] = SDLK_LAST + b;
+            entrees[nb++] = PREMIER_BOUTON + b;
     size_t n = 0;
     texte[0] = '\0';
     char nom[32];
     for (int i = 0, ecrits = 0; i < nb && ecrits < nb_max && n < taille; i++) {
-        if (entrees[i] >= SDLK_LAST)
-            std::snprintf(nom, sizeof nom, "%s %d", MOT_PAD, entrees[i] - SDLK_LAST);
-        else if (!nomme_touche(entrees[i], nom, sizeof nom))
+        if (!nomme_entree(entrees[i], nom, sizeof nom))
             continue;
         n += static_cast<size_t>(std::snprintf(texte + n, taille - n, "%s%s", ecrits > 0 ? ", " : "", nom));
         ecrits++;

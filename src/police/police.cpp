@@ -156,3 +156,29 @@ int largeur_texte(const police* p, const char* texte)
         l += p->glyphes[*c].w;
     return l;
 }
+
+void affiche_texte_agrandi(const police* p, const char* texte, SDL_Surface* ecran, int x, int y, int fois)
+{
+    SDL_Surface* image = p->image;
+    const bool verrou = SDL_MUSTLOCK(image);
+    if (verrou)
+        SDL_LockSurface(image);
+    const Uint32 cle = image->format->colorkey;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(texte); *c != 0; c++) {
+        const SDL_Rect& g = p->glyphes[*c];
+        for (int j = 0; *c != code_espace && j < g.h - g.y; j++)
+            for (int i = 0; i < g.w; i++) {
+                const Uint32 v = GetPixel(image, g.x + i, g.y + j);
+                if (v == cle || v == valeur_hors_image)
+                    continue;
+                Uint8 rouge, vert, bleu;
+                SDL_GetRGB(v, image->format, &rouge, &vert, &bleu);
+                SDL_Rect bloc = {static_cast<Sint16>(x + i * fois), static_cast<Sint16>(y + j * fois),
+                                 static_cast<Uint16>(fois), static_cast<Uint16>(fois)};
+                SDL_FillRect(ecran, &bloc, SDL_MapRGB(ecran->format, rouge, vert, bleu));
+            }
+        x += g.w * fois;
+    }
+    if (verrou)
+        SDL_UnlockSurface(image);
+}

@@ -37,3 +37,7 @@ void affiche_texte(const police* p, const char* texte, SDL_Surface* ecran, int x
 
 // Width in pixels of `texte` as affiche_texte draws it.
 int largeur_texte(const police* p, const char* texte);
+
+// Draws `texte` `fois` times as large, each pixel of the font a block: the few big letters of
+// the front-end screens.
+void affiche_texte_agrandi(const police* p, const char* texte, SDL_Surface* ecran, int x, int y, int fois);

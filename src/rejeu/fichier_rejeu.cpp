@@ -13,7 +13,8 @@
 namespace {
 
 constexpr char MAGIE[8] = {'P', 'O', 'L', 'R', 'E', 'P', 'L', '\n'};
-constexpr size_t TAILLE_ENTETE = 84;
+constexpr size_t TAILLE_ENTETE = 88;
+static_assert(68 + 4 * NB_CANAUX_ENREGISTRES == TAILLE_ENTETE, "the header ends with the questions of each channel");
 constexpr int NB_SECTIONS = NB_CANAUX_ENREGISTRES + 1;
 constexpr const char* NOMS_SECTIONS[NB_SECTIONS] = {
     "the clock's records", "the key presses' records", "the held keys' records",
@@ -76,18 +77,19 @@ Uint8* ecrit_rejeu(const rejeu* r, size_t* taille)
     std::memset(o + 12, 0, TAILLE_VERSION_JEU);
     std::memcpy(o + 12, e.version_jeu, strnlen(e.version_jeu, TAILLE_VERSION_JEU - 1));
     pose(o + 28, e.empreinte_donnees, 4);
-    pose(o + 32, static_cast<Uint64>(e.date), 8);
-    o[40] = e.origine;
-    o[41] = e.premier_niveau;
-    o[42] = e.dernier_niveau;
-    o[43] = e.mode;
-    pose(o + 44, e.hasard, 4);
-    pose(o + 48, e.horloge, 4);
-    pose(o + 52, static_cast<Uint32>(e.score), 4);
-    pose(o + 56, c.images, 4);
-    pose(o + 60, c.nb_empreintes, 4);
+    std::memset(o + 32, 0, TAILLE_DATE);
+    std::memcpy(o + 32, e.date, strnlen(e.date, TAILLE_DATE - 1));
+    o[44] = e.origine;
+    o[45] = e.premier_niveau;
+    o[46] = e.dernier_niveau;
+    o[47] = e.mode;
+    pose(o + 48, e.hasard, 4);
+    pose(o + 52, e.horloge, 4);
+    pose(o + 56, static_cast<Uint32>(e.score), 4);
+    pose(o + 60, c.images, 4);
+    pose(o + 64, c.nb_empreintes, 4);
     for (int i = 0; i < NB_CANAUX_ENREGISTRES; i++)
-        pose(o + 64 + 4 * i, c.questions[i], 4);
+        pose(o + 68 + 4 * i, c.questions[i], 4);
     size_t ici = TAILLE_ENTETE;
     for (int i = 0; i < NB_SECTIONS; i++) {
         const octets_enregistres& s = section(c, i);
@@ -130,19 +132,19 @@ bool lit_rejeu(const Uint8* o, size_t taille, rejeu* r, char* raison, size_t tai
     entete_rejeu& e = lu.entete;
     std::memcpy(e.version_jeu, o + 12, TAILLE_VERSION_JEU - 1);
     e.empreinte_donnees = static_cast<Uint32>(prend(o + 28, 4));
-    e.date = static_cast<Sint64>(prend(o + 32, 8));
-    e.origine = o[40];
-    e.premier_niveau = o[41];
-    e.dernier_niveau = o[42];
-    e.mode = o[43];
-    e.hasard = static_cast<Uint32>(prend(o + 44, 4));
-    e.horloge = static_cast<Uint32>(prend(o + 48, 4));
-    e.score = static_cast<Sint32>(prend(o + 52, 4));
+    std::memcpy(e.date, o + 32, TAILLE_DATE - 1);
+    e.origine = o[44];
+    e.premier_niveau = o[45];
+    e.dernier_niveau = o[46];
+    e.mode = o[47];
+    e.hasard = static_cast<Uint32>(prend(o + 48, 4));
+    e.horloge = static_cast<Uint32>(prend(o + 52, 4));
+    e.score = static_cast<Sint32>(prend(o + 56, 4));
     enregistrement& c = lu.contenu;
-    c.images = static_cast<Uint32>(prend(o + 56, 4));
-    c.nb_empreintes = static_cast<Uint32>(prend(o + 60, 4));
+    c.images = static_cast<Uint32>(prend(o + 60, 4));
+    c.nb_empreintes = static_cast<Uint32>(prend(o + 64, 4));
     for (int i = 0; i < NB_CANAUX_ENREGISTRES; i++)
-        c.questions[i] = static_cast<Uint32>(prend(o + 64 + 4 * i, 4));
+        c.questions[i] = static_cast<Uint32>(prend(o + 68 + 4 * i, 4));
     size_t ici = taille_entete;
     for (int i = 0; i < NB_SECTIONS; i++) {
         if (taille - ici < 4 || taille - ici - 4 < prend(o + ici, 4)) {

@@ -1,13 +1,13 @@
 // A replay file: a recorded game with what its replay needs to start as it did, written and
 // read. All numbers little-endian:
-//   header (84 bytes): magic "POLREPL\n"; format version (16 bits); header size (16 bits);
-//     the game's version (16 bytes, NUL-padded); the data digest (32 bits); the date (64
-//     bits, seconds since 1970 UTC); what was recorded (8 bits: 0 a game from the title, 1 a
-//     single stage); the first and the last stage played (8 bits each, rows of the stage
-//     table); the mode (8 bits: 1 normal, 2 cheat); the generator's state and the clock at
-//     the start (32 bits each); the score (32 bits); the frames shown and the frames of play
-//     digested (32 bits each); the questions each of the five channels was asked (32 bits
-//     each, in enregistrement.h's order);
+//   header (88 bytes): magic "POLREPL\n"; format version (16 bits); header size (16 bits);
+//     the game's version (16 bytes, NUL-padded); the data digest (32 bits); the day it was
+//     recorded ("YYYY-MM-DD", 12 bytes, NUL-padded); what was recorded (8 bits: 0 a game
+//     from the title, 1 a single stage); the first and the last stage played (8 bits each,
+//     rows of the stage table); the mode (8 bits: 1 normal, 2 cheat); the generator's state
+//     and the clock at the start (32 bits each); the score (32 bits); the frames shown and
+//     the frames of play digested (32 bits each); the questions each of the five channels
+//     was asked (32 bits each, in enregistrement.h's order);
 //   five channel sections, then the digests' section: each a 32-bit size and its bytes;
 //   a CRC-32 of everything before it.
 #pragma once
@@ -17,6 +17,7 @@
 
 constexpr Uint16 VERSION_FORMAT_REJEU = 1;
 constexpr size_t TAILLE_VERSION_JEU = 16;
+constexpr size_t TAILLE_DATE = 12;
 
 enum origine_rejeu : Uint8 {
     REJEU_PARTIE,  // a game, from the title's first pass to its end
@@ -27,7 +28,7 @@ enum origine_rejeu : Uint8 {
 struct entete_rejeu {
     char version_jeu[TAILLE_VERSION_JEU];  // NUL-terminated
     Uint32 empreinte_donnees;
-    Sint64 date;
+    char date[TAILLE_DATE];  // "YYYY-MM-DD", NUL-terminated
     Uint8 origine;
     Uint8 premier_niveau;
     Uint8 dernier_niveau;

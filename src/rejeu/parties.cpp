@@ -47,15 +47,12 @@ void recommence_resume(origine_rejeu origine, int premier)
 }
 
 // Writes a finished game's file; false, once with a warning, when the folder will not have it.
+// Without a home folder it says nothing: the start-up said that nothing is kept.
 bool ecrit_partie(const char* nom, const Uint8* octets, size_t taille)
 {
     char chemin[PATH_MAX];
-    if (!chemin_donnees_joueur(nom, chemin, sizeof chemin)) {
-        if (!averti)
-            std::printf("Warning: no home folder to keep replays in: games are not recorded on disk\n");
-        averti = true;
+    if (!chemin_donnees_joueur(nom, chemin, sizeof chemin))
         return false;
-    }
     if (ecrit_fichier_sur(chemin, octets, taille))
         return true;
     if (!averti)
@@ -118,7 +115,7 @@ Uint8* finit_partie_enregistree(size_t* taille)
     if (!complet || resume.dernier < 0)
         return NULL;
     rejeu r = {depart, *e};
-    r.entete.date = horloge_date();
+    horloge_date(r.entete.date);
     r.entete.premier_niveau = static_cast<Uint8>(resume.premier);
     r.entete.dernier_niveau = static_cast<Uint8>(resume.dernier);
     r.entete.mode = static_cast<Uint8>(resume.mode);

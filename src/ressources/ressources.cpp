@@ -123,9 +123,11 @@ bool verifie_fichiers_hors_catalogue()
     const struct {
         const char* fichier;
         chargeur lecture;
-    } fichiers[] = {{FICHIER_POLICE, CHARGEUR_PNG},     {FICHIER_SCORE, CHARGEUR_BMP},
-                    {FICHIER_PERDU, CHARGEUR_PNG},      {FICHIER_ECLAT, CHARGEUR_BMP},
-                    {FICHIER_SUPER_PRET, CHARGEUR_BMP}, {FICHIER_BANDEAU_DEMO, CHARGEUR_BMP}};
+    } fichiers[] = {{FICHIER_POLICE, CHARGEUR_PNG},         {FICHIER_SCORE, CHARGEUR_BMP},
+                    {FICHIER_PERDU, CHARGEUR_PNG},          {FICHIER_ECLAT, CHARGEUR_BMP},
+                    {FICHIER_SUPER_PRET, CHARGEUR_BMP},     {FICHIER_PAGE_OPTIONS, CHARGEUR_PNG},
+                    {FICHIER_PAGE_COMMANDES, CHARGEUR_PNG}, {FICHIER_PAGE_SCORES, CHARGEUR_PNG},
+                    {FICHIER_PAGE_INITIALES, CHARGEUR_PNG}, {FICHIER_BANDEAU_DEMO, CHARGEUR_BMP}};
     for (const auto& f : fichiers) {
         SDL_Surface* s = lit_image(f.fichier, f.lecture);
         if (s == NULL)
@@ -188,4 +190,11 @@ void joue_son(int canal, Mix_Chunk* son)
 {
     if (son != NULL)
         Mix_PlayChannelTimed(canal, son, 0, -1);
+}
+
+void fixe_volumes(int musique, int effets)
+{
+    constexpr int CENT = 100;
+    Mix_VolumeMusic(musique * MIX_MAX_VOLUME / CENT);
+    Mix_Volume(-1, effets * MIX_MAX_VOLUME / CENT);
 }

@@ -42,10 +42,15 @@ inline Mix_Music* musique(const ressources* r, int slot) { return static_cast<Mi
 inline Mix_Chunk* son(const ressources* r, int slot) { return static_cast<Mix_Chunk*>(r->slots[slot]); }
 
 // The files read outside the catalogue: each stage's scene loads the font and the score
-// picture, the game-over screen its picture (the catalogue's digit pictures are the scene's).
+// picture, the game-over screen its picture (the catalogue's digit pictures are the scene's),
+// and the pages of the options, the best scores and the initials theirs.
 constexpr const char* FICHIER_POLICE = "./Images/font01.png";
 constexpr const char* FICHIER_SCORE = "Images/Score.bmp";
 constexpr const char* FICHIER_PERDU = "./Images/Bad.png";
+constexpr const char* FICHIER_PAGE_OPTIONS = "Images/Options.png";
+constexpr const char* FICHIER_PAGE_COMMANDES = "Images/Options_Commandes.png";
+constexpr const char* FICHIER_PAGE_SCORES = "Images/Scores.png";
+constexpr const char* FICHIER_PAGE_INITIALES = "Images/Initiales.png";
 
 // Loads the whole catalogue, or nothing: NULL when any file fails, the files read outside
 // it included, so that a damaged install is found before play. Every file is read from the
@@ -92,3 +97,6 @@ SDL_Surface* piece_de_bande(const SDL_Surface* bande, const SDL_Rect* source);
 
 // Plays a chunk once on a fixed mixer channel, cutting what that channel played; NULL plays nothing.
 void joue_son(int canal, Mix_Chunk* son);
+
+// The player's volumes, in percent (0 to 100): the music's, and every effect channel's.
+void fixe_volumes(int musique, int effets);

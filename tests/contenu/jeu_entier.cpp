@@ -1,7 +1,8 @@
 // The whole game in virtual time through the real sequence, screens and stages: the
 // introduction, the title with the cheat entered, the five stages and the final stage played
 // by the autopilot, the between-stage screens after stages 1 to 4, the end-of-game screen
-// with the final score, and back to the title, which is left with Escape.
+// with the final score, the initials of a cheat game kept apart from the ranked ones, and back
+// to the title, which is left with Escape.
 #include "catalogue.h"
 #include "support/clavier.h"
 #include "support/environnement.h"
@@ -10,14 +11,19 @@
 #include "ecrans/ecran_continue.h"
 #include "ecrans/ecran_entre_niveaux.h"
 #include "ecrans/ecran_fin.h"
+#include "ecrans/ecran_initiales.h"
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
 #include "main/sequence.h"
 #include "memoire/suivi.h"
 #include "plateforme/horloge.h"
+#include "souvenirs/souvenirs.h"
 
+#include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -128,6 +134,13 @@ int fin(SDL_Surface* e, int score, const ressources* r)
     vue.journal += "fin(" + std::to_string(score) + ") ";
     return sur_ecran<AUTRE_ECRAN>("", [&] { return ecran_fin(e, score, r); });
 }
+void initiales(SDL_Surface* e, const ressources* r, const partie_notee* p)
+{
+    sur_ecran<AUTRE_ECRAN>("initiales", [&] {
+        ecran_initiales(e, r, p);
+        return 0;
+    });
+}
 
 // The game's own stages, each noted with its result.
 template <int N>
@@ -153,7 +166,11 @@ TEST(JeuEntier, FromTheIntroductionThroughEveryStageToTheEndAndBackToTheTitle)
         niveaux[n] = niveaux_du_jeu[n];
         niveaux[n].joue = routines[n];
     }
-    const enchainement d = {intro, titre, entre, continuer, perdu, fin, niveaux, NB_NIVEAUX};
+    const enchainement d = {intro, titre, entre, continuer, perdu, fin, niveaux, NB_NIVEAUX, initiales};
+    char donnees[] = "/tmp/jeu_entier.XXXXXX";
+    ASSERT_NE(mkdtemp(donnees), nullptr);
+    setenv("XDG_DATA_HOME", donnees, 1);
+    charge_scores();
 
     horloge_fixe_rappel(crochet);
     const bilan depart = {BILAN_QUITTE, 0};
@@ -171,8 +188,18 @@ TEST(JeuEntier, FromTheIntroductionThroughEveryStageToTheEndAndBackToTheTitle)
             attendu += "entre ";
         score = vue.resultats[n].score;
     }
-    attendu += "fin(" + std::to_string(score) + ")  titre ";
+    attendu += "fin(" + std::to_string(score) + ")  initiales titre ";
     EXPECT_EQ(vue.journal, attendu);
+    // Three Enters took the initials as they stood; a cheat game goes to the list apart.
+    std::stringstream fichier;
+    fichier << std::ifstream(std::string(donnees) + "/polarite/scores").rdbuf();
+    unsetenv("XDG_DATA_HOME");
+    std::system(("rm -rf '" + std::string(donnees) + "'").c_str());
+    EXPECT_NE(fichier.str().find("\ngame = " + std::to_string(score) + ", final, " + DATE_VIRTUELLE + ", AAA, cheat\n"),
+              std::string::npos)
+        << fichier.str();
+    EXPECT_EQ(meilleurs_scores()->nb[LISTE_A_PART], 1);
+    EXPECT_EQ(meilleurs_scores()->nb[LISTE_CLASSEE], 0);
     EXPECT_EQ(vue.fin_score, vue.resultats[NB_NIVEAUX - 1].score) << "the end-of-game screen shows the final stage's score";
     EXPECT_GT(vue.fin_score, 0);
     EXPECT_EQ(blocs_suivis, nullptr) << "every stage released what it built";

@@ -12,6 +12,7 @@
 #include "ressources/ressources.h"
 
 #include <SDL_image.h>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -37,20 +38,27 @@ constexpr slot_ressource TITRE = IMG_TITRE2;
 void dort(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
 
 // Starts the game in `dossier` on the virtual display, its messages going to `sortie`, with
-// its data folder named by POLARITE_DATA when `donnees` is given, and one command-line option.
+// its data folder named by POLARITE_DATA when `donnees` is given, one command-line option,
+// and without the environment variables named in `retirees`.
 // By default the mixer opens SDL's silent driver; "aucun" is a sound device that cannot open.
 // Without a video driver named, the game finds the X server by itself, as on a desktop.
 pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::string& sortie,
                 const std::string& audio = "dummy", bool pilote_video_nomme = true, const std::string& donnees = "",
-                const char* option = NULL)
+                const char* option = NULL, const std::vector<std::string>& retirees = {})
 {
     std::vector<std::string> env;
-    for (char** v = environ; *v != NULL; v++)
-        if (std::strncmp(*v, "SDL_", 4) != 0 && std::strncmp(*v, "DISPLAY=", 8) != 0 &&
-            std::strncmp(*v, "XAUTHORITY=", 11) != 0 && std::strncmp(*v, "POLARITE_DATA=", 14) != 0 &&
-            std::strncmp(*v, "XDG_DATA_HOME=", 14) != 0)
+    for (char** v = environ; *v != NULL; v++) {
+        bool retiree = std::strncmp(*v, "SDL_", 4) == 0 || std::strncmp(*v, "DISPLAY=", 8) == 0 ||
+                       std::strncmp(*v, "XAUTHORITY=", 11) == 0 || std::strncmp(*v, "POLARITE_DATA=", 14) == 0 ||
+                       std::strncmp(*v, "XDG_DATA_HOME=", 14) == 0;
+        for (const std::string& nom : retirees)
+            retiree = retiree || std::strncmp(*v, (nom + "=").c_str(), nom.size() + 1) == 0;
+        if (!retiree)
             env.push_back(*v);
-    env.push_back("XDG_DATA_HOME=" + sortie.substr(0, sortie.rfind('/')));  // its recorded games stay in the test's folder
+    }
+    // Its recorded games stay in the test's folder, unless the test takes that variable away.
+    if (std::find(retirees.begin(), retirees.end(), "XDG_DATA_HOME") == retirees.end())
+        env.push_back("XDG_DATA_HOME=" + sortie.substr(0, sortie.rfind('/')));
     if (!donnees.empty())
         env.push_back("POLARITE_DATA=" + donnees);
     for (const std::string& v : x.variables())
@@ -236,8 +244,19 @@ TEST_F(PartieReelle, AScaleTooLargeForTheDesktopGivesTheLargestThatFitsAndSaysSo
     jeu = lance_jeu(JEU_DOSSIER, x, sortie, "dummy", true, "", "--scale=2");
     ASSERT_GT(jeu, 0);
     EXPECT_TRUE(montre(INTRO[0], DIXIEMES_ATTENTE)) << "the page is not shown whole: " << lit_fichier(sortie);
-    EXPECT_EQ(lit_fichier(sortie), "A 1280x960 window is larger than the 640x480 desktop: playing at --scale 1, "
+    EXPECT_EQ(lit_fichier(sortie), "A 1280x960 window is larger than the 640x480 desktop: playing at scale 1, "
                                    "the largest that fits\n");
+}
+
+TEST_F(PartieReelle, WithoutAHomeFolderTheGameStartsAndPlaysWithOneWarning)
+{
+    jeu = lance_jeu(dossier, x, sortie, "dummy", true, "", NULL, {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"});
+    ASSERT_GT(jeu, 0);
+    ASSERT_NO_FATAL_FAILURE(jusqu_au_titre());
+    ASSERT_NO_FATAL_FAILURE(jusqu_en_jeu());
+    x.touche("Escape");
+    EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 0) << lit_fichier(sortie);
+    EXPECT_EQ(lit_fichier(sortie), "Warning: no home folder (HOME is not set): settings, best scores and recorded games are not kept\n");
 }
 
 TEST_F(PartieReelle, CtrlCOrAClosedTerminalEndsTheGameAtOnceOnTheIntroductionPage)

@@ -211,3 +211,25 @@ TEST_F(Demarrage, TheCommandLineIsReadBeforeAnythingStarts)
     EXPECT_EQ(r.statut, 2);
     EXPECT_NE(r.sortie.find("unknown option '--fast'"), std::string::npos) << r.sortie;
 }
+
+TEST_F(Demarrage, ScoresArePrintedEvenFromADamagedFileAndNothingIsWritten)
+{
+    const std::string polarite = std::string(dossier) + "/polarite";
+    ASSERT_EQ(std::system(("mkdir '" + polarite + "' && printf 'version = 1\\ngame = 4200, 3, 2024-05-06, BOB, normal\\n"
+                           "game = 99999, 2, 2024-05-06, EVE, normal\\ngame = 300, 4, 2024-05-07, ANN, cheat from stage 2\\n'"
+                           " > '" + polarite + "/scores'")
+                              .c_str()),
+              0);
+    const issue r = lance_jeu(dossier, "-u SDL_VIDEODRIVER XDG_DATA_HOME='" + std::string(dossier) + "'", "--scores");
+    EXPECT_EQ(r.statut, 0);
+    EXPECT_EQ(r.sortie, "Warning: " + polarite + "/scores:3: 'game = 99999, 2, 2024-05-06, EVE, normal': the score is a "
+                        "plain whole number from 1 to 9999; the good lines are used, defaults for the rest, and the file "
+                        "is kept as " + polarite + "/scores.bad before the game writes it again\n"
+                        "# " + polarite + "/scores\n"
+                        "Best games\n"
+                        "  1  BOB  4200  stage 3      2024-05-06  normal\n"
+                        "\n"
+                        "Practice and cheat games (not ranked)\n"
+                        "  1  ANN   300  stage 4      2024-05-07  cheat from stage 2\n");
+    EXPECT_NE(access((polarite + "/scores.bad").c_str(), F_OK), 0) << "printing the scores writes nothing";
+}

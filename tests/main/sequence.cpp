@@ -3,6 +3,7 @@
 // clearing a run, and the release of every stage result.
 #include "ecrans/ecran_continue.h"
 #include "ecrans/ecran_fin.h"
+#include "ecrans/ecran_initiales.h"
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_titre.h"
 #include "main/sequence.h"
@@ -45,6 +46,8 @@ void note(const char* format, ...)
     va_end(args);
 }
 
+extern const fiche_niveau NIVEAUX[];
+
 int intro(SDL_Surface*, const ressources*)
 {
     note("intro ");
@@ -79,6 +82,14 @@ int fin(SDL_Surface*, int score, const ressources*)
     return 1;
 }
 
+// The game handed over after its last page: score, stage it ended in, stage it started at,
+// the title's mode, and a date.
+void initiales(SDL_Surface*, const ressources*, const partie_notee* p)
+{
+    EXPECT_EQ(std::strlen(p->date), 10u);
+    note("init(%d %s %s %d) ", p->score, NIVEAUX[p->niveau].nom, NIVEAUX[p->depart].nom, p->triche ? 2 : 1);
+}
+
 bilan* resultat_suivant(char nom, int mode, int score)
 {
     note("%c(%d,%d) ", nom, mode, score);
@@ -111,7 +122,7 @@ const fiche_niveau NIVEAUX[] = {
     {"f", niveau_final, NULL, 2, false, false, NULL, 0},
 };
 
-const enchainement ENCHAINEMENT = {intro, titre, entre_niveaux, continuer, perdu, fin, NIVEAUX, 3};
+const enchainement ENCHAINEMENT = {intro, titre, entre_niveaux, continuer, perdu, fin, NIVEAUX, 3, initiales};
 
 }  // namespace
 
@@ -171,14 +182,14 @@ TEST_F(Sequence, ALostStageIsPlayedAgainFromZeroWhileThePlayerContinues)
                     {BILAN_GAGNE, 900}},
                    {CONTINUE_OUI, CONTINUE_QUITTE}),
               "intro titre A(1,0) entre B(1,300) continue B(1,0) continue B(1,0) F(2,500) fin(900) "
-              "titre ");
+              "init(900 f a 1) titre ");
 }
 
 TEST_F(Sequence, GivingUpShowsTheGameOverScreenAndEnds)
 {
     EXPECT_EQ(joue({MODE_NORMAL, MODE_NORMAL}, {{BILAN_GAGNE, 300}, {BILAN_PERDU, 120}},
                    {CONTINUE_NON}),
-              "intro titre A(1,0) entre B(1,300) continue perdu ");
+              "intro titre A(1,0) entre B(1,300) continue perdu init(120 b a 1) ");
 }
 
 TEST_F(Sequence, AFinishedRunShowsItsScoreAndGoesBackToTheTitle)
@@ -188,8 +199,8 @@ TEST_F(Sequence, AFinishedRunShowsItsScoreAndGoesBackToTheTitle)
     EXPECT_EQ(joue({MODE_NORMAL, MODE_TRICHE},
                    {{BILAN_GAGNE, 70}, {BILAN_GAGNE, 80}, {BILAN_PERDU, 95}, {BILAN_GAGNE, 10},
                     {7, 20}, {BILAN_QUITTE, 30}}),
-              "intro titre A(1,0) entre B(1,70) F(2,80) fin(95) "
-              "titre A(2,0) entre B(2,10) F(2,20) fin(30) titre ");
+              "intro titre A(1,0) entre B(1,70) F(2,80) fin(95) init(95 f a 1) "
+              "titre A(2,0) entre B(2,10) F(2,20) fin(30) init(30 f a 2) titre ");
 }
 
 TEST_F(Sequence, APracticeRunStartsAtItsStageFromZeroAndGoesOnAsUsual)
@@ -198,8 +209,8 @@ TEST_F(Sequence, APracticeRunStartsAtItsStageFromZeroAndGoesOnAsUsual)
     // next game from the title starts there again.
     EXPECT_EQ(joue({MODE_NORMAL, MODE_TRICHE}, {{BILAN_GAGNE, 300}, {BILAN_GAGNE, 400}, {BILAN_PERDU, 50}},
                    {CONTINUE_NON}, 1),
-              "intro titre B(1,0) F(2,300) fin(400) titre B(2,0) continue perdu ");
-    EXPECT_EQ(joue({MODE_NORMAL}, {{BILAN_GAGNE, 300}}, {}, 2), "intro titre F(2,0) fin(300) titre ");
+              "intro titre B(1,0) F(2,300) fin(400) init(400 f b 1) titre B(2,0) continue perdu init(50 b b 2) ");
+    EXPECT_EQ(joue({MODE_NORMAL}, {{BILAN_GAGNE, 300}}, {}, 2), "intro titre F(2,0) fin(300) init(300 f f 1) titre ");
     EXPECT_EQ(joue({MODE_NORMAL}, {{BILAN_QUITTE, 0}}, {}, 9), "intro titre A(1,0) ") << "out of range: from the start";
 }
 
@@ -218,4 +229,5 @@ TEST(SequenceDuJeu, FiveStagesWithTheirScreensThenTheFinalStageInCheatMode)
     }
     EXPECT_EQ(enchainement_jeu.intro, ecran_intro);
     EXPECT_EQ(enchainement_jeu.fin, ecran_fin);
+    EXPECT_EQ(enchainement_jeu.initiales, ecran_initiales);
 }

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr size_t TAILLE_ENTETE = 84;
+constexpr size_t TAILLE_ENTETE = 88;
 
 std::vector<Uint8> demo()
 {
@@ -120,6 +120,11 @@ TEST(FichierAbime, TheGameNamesTheFileAndTheReasonInOneLineAndEndsWithStatusOne)
     EXPECT_EQ(i.statut, 1);
     EXPECT_EQ(i.sortie.rfind("Cannot replay " + autres + ": recorded with other game data (", 0), 0u) << i.sortie;
     EXPECT_EQ(i.sortie.find('\n'), i.sortie.size() - 1) << i.sortie;
+
+    // A name is echoed with its control characters escaped.
+    i = execute("'" JEU_DOSSIER "/polarite' --replay \"$(printf '/nulle/part\\033[2J')\" --verify");
+    EXPECT_EQ(i.statut, 1);
+    EXPECT_EQ(i.sortie, "Cannot replay /nulle/part\\x1b[2J: No such file or directory\n");
 
     i = rejoue_fichier(o, std::string(dossier) + "/demo.rpl");
     EXPECT_EQ(i.statut, 0);

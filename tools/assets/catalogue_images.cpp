@@ -40,6 +40,10 @@ const image_a_faire images_a_faire[] = {
     {"Images/Thanks.png", 640, 480, page_merci},
     {"Images/Morvik_Bye.png", 640, 480, page_adieu},
     {"Images/Cleared.png", 640, 480, page_terminee},
+    {"Images/Options.png", 640, 480, page_options},
+    {"Images/Options_Commandes.png", 640, 480, page_options_commandes},
+    {"Images/Scores.png", 640, 480, page_scores},
+    {"Images/Initiales.png", 640, 480, page_initiales},
     {"Images/Coin.bmp", 320, 40, bandeau_piece},
     // The player's ship and weapons.
     {"Images/Vaisseau1.bmp", 33, 45, [](toile& t) { vaisseau(t, ROUGE, 0); }},
@@ -239,14 +243,19 @@ const image_a_faire images_a_faire[] = {
 const int nb_images_a_faire = sizeof images_a_faire / sizeof images_a_faire[0];
 
 // The stage's scene keys "Images/Score.bmp" black, and so do the stage its effect pictures
-// and the title its demo's banner;
-// the font's transparent colour is read from the picture itself (its bottom-left pixel, black).
+// and the title its demo's banner; the font's transparent colour is read from the picture
+// itself (its bottom-left pixel, black); the pages of the options, the best scores and the
+// initials are whole pages, without a key.
 const fichier_hors_catalogue fichiers_hors_catalogue[] = {
     {"Images/Score.bmp", false, true, 0, 0, 0},
     {FICHIER_ECLAT, false, true, 0, 0, 0},
     {FICHIER_SUPER_PRET, false, true, 0, 0, 0},
     {FICHIER_BANDEAU_DEMO, false, true, 0, 0, 0},
     {"Images/font01.png", true, false, 0, 0, 0},
+    {"Images/Options.png", true, false, 0, 0, 0},
+    {"Images/Options_Commandes.png", true, false, 0, 0, 0},
+    {"Images/Scores.png", true, false, 0, 0, 0},
+    {"Images/Initiales.png", true, false, 0, 0, 0},
 };
 const int nb_fichiers_hors_catalogue = sizeof fichiers_hors_catalogue / sizeof fichiers_hors_catalogue[0];
 const char* const fichier_police = "Images/font01.png";

@@ -91,3 +91,9 @@ void page_continuer(toile& t, bool oui);
 void carte_niveau(toile& t, const char* titre, const char* sous_titre);
 void page_bilan(toile& t, int vague);
 void page_perdu(toile& t);
+
+// images_pages_joueur.cpp: the options, controls, best scores and initials pages.
+void page_options(toile& t);
+void page_options_commandes(toile& t);
+void page_scores(toile& t);
+void page_initiales(toile& t);

@@ -3,6 +3,7 @@
 // lines to read in the body face (texte.h).
 #include "dessins.h"
 #include "formes.h"
+#include "style_pages.h"
 #include "texte.h"
 
 #include "ecrans/page_commandes.h"
@@ -10,27 +11,6 @@
 #include <cmath>
 
 namespace {
-constexpr couleur texte_clair = rgb(230, 235, 255);
-
-// A dark gradient sky with a scatter of stars, the backdrop of most pages.
-void fond_page(toile& t, couleur haut, couleur bas, uint32_t graine)
-{
-    degrade_vertical(t, 0, 0, t.l, t.h, haut, bas);
-    hasard h(graine);
-    for (int i = 0; i < 180; i++) {
-        const int x = h.entier(t.l), y = h.entier(t.h);
-        pose(t, x, y, rgb(220, 225, 255), h.entre(0.2f, 0.9f));
-    }
-}
-
-// Titles and prompts in the display face, a little larger than the body text it replaces
-// since its capitals are condensed.
-style_texte style_titre(int taille)
-{
-    return {taille * 5 / 4, rgb(255, 250, 210), rgb(255, 160, 40), 3, rgb(70, 20, 10), 4, P_AFFICHAGE};
-}
-style_texte style_invite(int taille, couleur c) { return {taille * 3 / 2, c, c, 2, rgb(10, 10, 30), 0, P_AFFICHAGE}; }
-style_texte style_corps(int taille) { return {taille, texte_clair, rgb(170, 185, 230), 0, rgb(0, 0, 0), 2}; }
 
 // The game's name, its first half red and its second half blue.
 void nom_du_jeu(toile& t, int y, int taille)
@@ -92,8 +72,7 @@ void page_clavier(toile& t)
     for (int k = 0; k < LIGNES_PAGE_COMMANDES; k++) {
         const int y = Y_PREMIER_PUITS + k * ECART_PUITS;
         ecrit(t, noms[k], X_PUITS - 14, y + 2, A_DROITE, style_corps(18));
-        rectangle(t, X_PUITS, y, LARGEUR_PUITS, HAUTEUR_PUITS, rgb(90, 96, 140));
-        degrade_vertical(t, X_PUITS + 1, y + 1, LARGEUR_PUITS - 2, HAUTEUR_PUITS - 2, rgb(8, 8, 22), rgb(20, 20, 44));
+        puits(t, X_PUITS, y, LARGEUR_PUITS, HAUTEUR_PUITS);
     }
 
     // The colour rule, shown with the game's own ship and shots.

@@ -1,6 +1,7 @@
 // Screenshots of the game run headless, into <build>/captures/: each stage played by the test
 // autopilot on the virtual clock, saved at the moments its row of the stage table lists; then every
-// front-end screen, saved and left with the key a player would press.
+// front-end screen, saved and left with the key a player would press. The player's files are
+// those of a made-up player, in a folder of their own that is removed at the end.
 // `captures` takes everything; `captures niveau2 ecrans` only what it names.
 #include "png_ecran.h"
 #include "sans_ecran.h"
@@ -13,12 +14,15 @@
 #include "ecrans/ecran_continue.h"
 #include "ecrans/ecran_entre_niveaux.h"
 #include "ecrans/ecran_fin.h"
+#include "ecrans/ecran_initiales.h"
 #include "ecrans/ecran_intro.h"
 #include "ecrans/ecran_perdu.h"
 #include "ecrans/ecran_titre.h"
 #include "memoire/suivi.h"
+#include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
 #include "regles/modes.h"
+#include "souvenirs/souvenirs.h"
 
 #include <SDL_mixer.h>
 #include <algorithm>
@@ -172,6 +176,31 @@ void joue_ecrans(int score)
                            {NULL, SDLK_DOWN},         {NULL, SDLK_DOWN}, {"ecran_titre_triche", SDLK_RETURN}};
     avec_gestes(titre, [] { std::printf("title: mode %d\n", ecran_titre(ecran, R)); });
 
+    // From the title: the options (the hit flashes turned off and on again), their controls page binding a key that another action has,
+    // then the best scores, both lists, and the title again with its best score.
+    const geste menus[] = {{NULL, SDLK_o, 2},
+                           {"ecran_options", SDLK_DOWN},
+                           {NULL, SDLK_LEFT, 5},
+                           {NULL, SDLK_LEFT, 5},
+                           {NULL, SDLK_LEFT, 5},
+                           {"ecran_options_musique", SDLK_DOWN, 5},
+                           {NULL, SDLK_DOWN, 5},
+                           {NULL, SDLK_RIGHT, 5},
+                           {"ecran_options_eclairs", SDLK_RIGHT, 5},
+                           {NULL, SDLK_DOWN, 5},
+                           {NULL, SDLK_RETURN, 5},
+                           {"ecran_options_commandes", SDLK_RETURN},
+                           {"ecran_options_attente", SDLK_x, 10},
+                           {"ecran_options_conflit", SDLK_ESCAPE, 10},
+                           {NULL, SDLK_ESCAPE, 10},
+                           {NULL, SDLK_h, 3},
+                           {"ecran_scores", SDLK_RIGHT},
+                           {"ecran_scores_a_part", SDLK_ESCAPE},
+                           {"ecran_titre_meilleur", SDLK_ESCAPE, 3}};
+    avec_gestes(menus, [] { std::printf("title through its menus: mode %d\n", ecran_titre(ecran, R)); });
+    const liaisons defauts = liaisons_par_defaut();
+    change_liaisons(&defauts);
+
     const geste entre_niveaux[] = {{"ecran_entre_niveaux", SDLK_UNKNOWN}};
     avec_gestes(entre_niveaux, [] { ecran_entre_niveaux(ecran, R); });
 
@@ -181,8 +210,41 @@ void joue_ecrans(int score)
     const geste fin[] = {{"ecran_fin_1", SDLK_RETURN}, {"ecran_fin_2", SDLK_RETURN}, {"ecran_fin_3", SDLK_RETURN}};
     avec_gestes(fin, [score] { ecran_fin(ecran, score, R); });
 
+    // A game that enters the best games: a letter typed, the next one turned, then Enter twice.
+    const geste initiales[] = {{"ecran_initiales", SDLK_j}, {NULL, SDLK_UP, 5}, {"ecran_initiales_lettres", SDLK_RETURN, 5},
+                               {NULL, SDLK_RETURN, 5}};
+    avec_gestes(initiales, [] {
+        const partie_notee p = {6120, 4, 0, false, "2024-03-09", ""};
+        ecran_initiales(ecran, R, &p);
+    });
+
     const geste perdu[] = {{"ecran_perdu", SDLK_RETURN, 1}};  // drawn and flipped once, then only waits
     avec_gestes(perdu, [] { ecran_perdu(ecran); });
+}
+
+// A made-up player's best games, in a folder of their own (its path into `dossier`).
+bool joueur_invente(char* dossier)
+{
+    if (mkdtemp(dossier) == NULL)
+        return false;
+    const std::string polarite = std::string(dossier) + "/polarite";
+    mkdir(polarite.c_str(), 0755);
+    std::FILE* f = std::fopen((polarite + "/scores").c_str(), "w");
+    if (f == NULL)
+        return false;
+    std::fputs("version = 1\n"
+               "game = 8450, final, 2024-02-11, ZED, normal\n"
+               "game = 5230, 5, 2024-02-10, ZED, normal\n"
+               "game = 3110, 3, 2024-01-28, KIM, normal\n"
+               "game = 910, 1, 2024-01-27, AAA, normal\n"
+               "game = 9999, final, 2024-02-12, ZED, cheat\n"
+               "game = 2400, 4, 2024-02-09, KIM, from stage 3\n",
+               f);
+    std::fclose(f);
+    setenv("XDG_CONFIG_HOME", dossier, 1);
+    setenv("XDG_DATA_HOME", dossier, 1);
+    charge_souvenirs();
+    return true;
 }
 
 }  // namespace
@@ -215,8 +277,11 @@ int main(int argc, char** argv)
         for (int i = 0; i < niveau.nb_prises; i++)
             if (demande(niveau.prises[i].nom, argc, argv))
                 score = capture_niveau(niveau, niveau.prises[i], score);
-    if (demande("ecrans", argc, argv))
+    char joueur[] = "/tmp/captures.XXXXXX";
+    if (demande("ecrans", argc, argv) && joueur_invente(joueur)) {
         joue_ecrans(score);
+        std::system(("rm -rf '" + std::string(joueur) + "'").c_str());
+    }
 
     libere_ressources(r);
     std::free(r);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 
@@ -70,6 +71,7 @@ int main(int argc, char** argv)
     }
     std::printf("%d shot and background pairs, worst %.2f:1, %d below %.0f:1\n", lignes, pire, echecs, SEUIL);
     libere_ressources(r);
+    std::free(r);
     SDL_Quit();
     return echecs == 0 && lignes > 0 ? 0 : 1;
 }

@@ -175,7 +175,8 @@ bool enregistre_partie(const std::string& chemin, const conduite& facon)
         niveaux[n] = niveaux_du_jeu[n];
         niveaux[n].joue = routines[n];
     }
-    const enchainement d = {ecran_intro, titre, entre, continuer, perdu, fin, niveaux, NB_NIVEAUX};
+    // No initials page: a recorded game ends at its last page.
+    const enchainement d = {ecran_intro, titre, entre, continuer, perdu, fin, niveaux, NB_NIVEAUX, NULL};
     c = facon;
     hasard_recommence();
     horloge_virtuelle(1000);
