@@ -7,13 +7,17 @@
 // timed on the game thread's own processor time, which the other programs of a shared
 // machine do not inflate; the wall-clock figures are printed beside them.
 // Without argument each stage of the table runs in a process of its own (so that each peak
-// is its own); with a stage's name, only that stage runs, here.
+// is its own); with a stage's name, only that stage runs, here. With --enregistre first, each
+// stage is recorded as a game is (enregistrement.h): its frames then include what recording
+// costs, and the digest of a frame of play, its largest part, is timed on its own too.
 #include "sans_ecran.h"
 #include "support/pilote_auto.h"
 
 #include "boucle/entree.h"
 #include "contenu/niveaux_du_jeu.h"
 #include "memoire/suivi.h"
+#include "moteur/empreinte.h"
+#include "plateforme/enregistrement.h"
 #include "plateforme/horloge.h"
 #include "regles/modes.h"
 
@@ -43,7 +47,8 @@ parametres_niveau params;
 struct durees {
     std::vector<double> cpu, mur;
 };
-durees images_jeu, images_cloture, images_nues;
+durees images_jeu, images_cloture, images_nues, empreintes;
+bool enregistre = false;
 
 struct instant {
     double cpu;  // microseconds
@@ -102,6 +107,12 @@ void crochet()
         image_nue();
         ajoute(images_nues, t0, maintenant());
     }
+    if (s != NULL && enregistre) {
+        const instant t0 = maintenant();
+        static volatile Uint32 empreinte = 0;
+        empreinte = empreinte + empreinte_scene(s);
+        ajoute(empreintes, t0, maintenant());
+    }
     appels++;
     virtuel_precedent = virtuel;
     fin_crochet = maintenant();
@@ -153,8 +164,18 @@ int mesure_niveau(const fiche_niveau& n, ressources* r)
     pilote_demarre({params.index_boss, false, NULL});
     horloge_fixe_rappel(crochet);  // the autopilot's decisions are taken from this hook instead
     const Uint32 debut = horloge_ms();
+    if (enregistre)
+        demarre_enregistrement();
     bilan* b = joue_niveau(ecran, MODE_TRICHE, 0, PERIODE_IMAGE, r, &params);
     pilote_arrete();
+    Uint32 octets = 0;
+    if (enregistre) {
+        bool complet = false;
+        const enregistrement* e = fin_enregistrement(&complet);
+        for (int c = 0; c < NB_CANAUX_ENREGISTRES; c++)
+            octets += e->ecarts[c].taille;
+        octets += e->empreintes.taille;
+    }
 
     rusage usage;
     getrusage(RUSAGE_SELF, &usage);
@@ -163,6 +184,10 @@ int mesure_niveau(const fiche_niveau& n, ressources* r)
     rapporte("bare frame", images_nues, images_nues);  // the machine's own spread
     rapporte("frame of play", images_jeu, images_nues);
     rapporte("closing frame", images_cloture, images_nues);
+    if (enregistre) {
+        rapporte("frame digest", empreintes, images_nues);
+        std::printf("  recorded        %u bytes of records\n", octets);
+    }
     std::printf("  cast build      %d enemies, cpu median %.1f us, p99 %.1f us (%d builds)\n", taille_distribution,
                 rang(constructions, 50), rang(constructions, 99), CONSTRUCTIONS);
     std::printf("  peak memory     %ld KiB\n", usage.ru_maxrss);
@@ -174,18 +199,20 @@ int mesure_niveau(const fiche_niveau& n, ressources* r)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
+    enregistre = argc > 1 && std::strcmp(argv[1], "--enregistre") == 0;
+    const int nom = enregistre ? 2 : 1;  // the stage's name, if given
+    if (argc <= nom) {
         int echecs = 0;
         for (const fiche_niveau& n : niveaux_du_jeu) {
             std::fflush(stdout);
-            const std::string commande = std::string("'") + argv[0] + "' " + n.nom;
+            const std::string commande = std::string("'") + argv[0] + "' " + (enregistre ? "--enregistre " : "") + n.nom;
             echecs += std::system(commande.c_str()) != 0;
         }
         return echecs == 0 ? 0 : 1;
     }
-    const int choisi = niveau_nomme(argv[1]);
+    const int choisi = niveau_nomme(argv[nom]);
     if (choisi < 0) {
-        std::fprintf(stderr, "no stage named %s\n", argv[1]);
+        std::fprintf(stderr, "no stage named %s\n", argv[nom]);
         return 2;
     }
     ressources* r = demarre_sans_ecran(JEU_DOSSIER, &ecran);

@@ -2,6 +2,7 @@
 // is for good: no later window accepts it, so the boss music never comes.
 #include "boucle/alerte.h"
 
+#include "plateforme/musique.h"
 #include "ressources/ressources.h"
 
 namespace {
@@ -36,7 +37,7 @@ int alerte_affichee(int etat) { return etat >= 1 && etat < ALERTE_FINIE; }
 
 int relance_musique_boss(int etat, Mix_Music* musique)
 {
-    if (etat != ALERTE_FINIE || Mix_PlayingMusic())
+    if (etat != ALERTE_FINIE || musique_en_cours())
         return 0;
     Mix_PlayMusic(musique, 0);
     return 1;

@@ -1,7 +1,9 @@
 // The per-frame calls shared by play and the closing sequence.
 #include "boucle/deroulement.h"
 
+#include "moteur/empreinte.h"
 #include "plateforme/affichage.h"
+#include "plateforme/enregistrement.h"
 #include "plateforme/horloge.h"
 
 void anime_image(deroulement* d)
@@ -14,6 +16,9 @@ void anime_image(deroulement* d)
     else
         anime_scene(d->s, cadre, plein_ecran, d->ecran);
     effets_de_l_image(&d->fx, d->s, d->boss, d->ecran);
+    // A recorded game keeps the digest of every frame of play; its replay compares them.
+    if (empreintes_voulues())
+        note_empreinte(empreinte_scene(d->s), horloge_ms() - d->s->debut);
 }
 
 // The deadline is compared as an unsigned value, as the clock gives it; after a wait the

@@ -30,7 +30,7 @@ issue_niveau joue_boucle(deroulement* d);
 void joue_cloture(deroulement* d, issue_niveau issue);
 
 // The scene update of the stage (the final stage has its own) with its frame overlay, and
-// the hit effects over it.
+// the hit effects over it; then, in a recorded or replayed game, the frame's digest.
 void anime_image(deroulement* d);
 
 // Waits for the frame deadline if it is still ahead; a late frame is not made up for.

@@ -18,3 +18,7 @@ int hasard()
 }
 
 void hasard_recommence() { etat = ETAT_INITIAL; }
+
+Uint32 hasard_etat() { return etat; }
+
+void hasard_reprend(Uint32 e) { etat = e; }

@@ -2,7 +2,8 @@
 // picture shows two passes out of four. The cheat lives only in this call's Down counter,
 // so every visit to the title starts in normal mode. Over the picture the game writes the
 // best score and the keys of the options screen and of the best scores, which open from
-// here and come back to the title as it was.
+// here and come back to the title as it was. After 20 s without a key the demo plays; the
+// title then takes up where it was, its counters as they were.
 #include "ecrans/ecran_titre.h"
 
 #include "ecrans/ecran_commun.h"
@@ -12,6 +13,7 @@
 #include "plateforme/entrees.h"
 #include "plateforme/horloge.h"
 #include "police/police.h"
+#include "rejeu/demo.h"
 #include "souvenirs/souvenirs.h"
 
 #include <cstdio>
@@ -23,6 +25,7 @@ constexpr int BAS_POUR_TRICHER = 5;
 constexpr int PASSES_SANS_ENTREE = 1;  // Enter counts from the third pass
 constexpr Uint32 DUREE_PASSE = 250;    // ms
 constexpr int NB_PHASES = 4;           // blink phases 1..4, the coin shows in 1 and 2
+constexpr int PASSES_AVANT_DEMO = 80;  // 20 s of passes without a key
 constexpr int MARGE = 12;              // of the game's lines from the page's edges
 constexpr int Y_TOUCHES = 454;         // beside "ESCAPE TO QUIT" (or the cheat's band)
 constexpr int Y_MEILLEUR = 16;
@@ -55,6 +58,7 @@ int ecran_titre(SDL_Surface* ecran, const ressources* r)
     int passes = 0;
     int bas = 0;
     int mode = MODE_QUITTE;
+    int calme = 0;  // passes since the last key
     while (!quitte) {
         affiche_a(image(r, bas >= BAS_POUR_TRICHER ? IMG_TITRE_CHEAT : IMG_TITRE2), ecran, 0, 0);
         if (phase <= 2)
@@ -63,7 +67,9 @@ int ecran_titre(SDL_Surface* ecran, const ressources* r)
             affiche_ajouts(ecran, p);
         montre_ecran(ecran);
 
+        calme++;
         for (entree e = entree_suivante(); e.genre != ENTREE_AUCUNE; e = entree_suivante()) {
+            calme = 0;
             if (e.genre != ENTREE_APPUI || produit(e, ACTION_ECHAP)) {
                 quitte = true;  // Escape or the close button, in a window as in full screen
             } else if (produit(e, ACTION_ENTREE)) {
@@ -86,6 +92,10 @@ int ecran_titre(SDL_Surface* ecran, const ressources* r)
         if (mode != MODE_QUITTE)
             break;
 
+        if (calme >= PASSES_AVANT_DEMO && !quitte) {
+            calme = 0;
+            quitte = joue_demo(ecran, r);  // closing the window during it leaves
+        }
         horloge_attends(DUREE_PASSE);
         phase = phase == NB_PHASES ? 1 : phase + 1;
         passes++;

@@ -1,10 +1,12 @@
 // The program entry: reads the command line, finds the data folder, reads the player's
 // settings and best games, opens the display and the mixer as the settings and the command
 // line ask, initialises SDL, loads the catalogue and runs the game's sequence until the
-// player leaves. Every way out releases what is held, and every start-up failure says what
+// player leaves, every game recorded; or plays a recorded game again. Every way out
+// releases what is held, and every start-up failure says what
 // failed and why, then ends with status 1.
 #include "boucle/effets.h"
 #include "main/options.h"
+#include "main/rejeu_fichier.h"
 #include "main/sequence.h"
 #include "memoire/suivi.h"
 #include "plateforme/affichage.h"
@@ -12,11 +14,14 @@
 #include "plateforme/donnees.h"
 #include "plateforme/entrees.h"
 #include "plateforme/sourdine.h"
+#include "plateforme/texte_externe.h"
+#include "rejeu/parties.h"
 #include "souvenirs/souvenirs.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <csetjmp>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -165,7 +170,25 @@ int main(int argc, char** argv)
         std::printf("%s\n", donnees_erreur());
         return SORTIE_ECHEC;
     }
-    charge_souvenirs();
+    // A replay that cannot be played is refused before a window opens. Verified, it needs
+    // neither a display nor the player's settings.
+    rejeu enregistre;
+    Uint8* octets_rejeu = NULL;
+    char nom_rejeu[PATH_MAX] = "";
+    if (options.rejeu != NULL) {
+        echappe(options.rejeu, nom_rejeu, sizeof nom_rejeu);
+        octets_rejeu = charge_rejeu(options.rejeu, &enregistre, erreur, sizeof erreur);
+        if (octets_rejeu == NULL) {
+            std::printf("Cannot replay %s: %s\n", nom_rejeu, erreur);
+            return SORTIE_ECHEC;
+        }
+        if (options.verifie) {
+            setenv("SDL_VIDEODRIVER", "dummy", 1);
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+        }
+    }
+    if (!options.verifie)
+        charge_souvenirs();
     const reglages* r = reglages_enregistres();
     installe_arret();
     std::atexit(SDL_Quit);
@@ -205,6 +228,13 @@ int main(int argc, char** argv)
         return SORTIE_ECHEC;
     }
 
+    if (octets_rejeu != NULL) {
+        const int statut = rejoue_fichier(ecran, catalogue, &enregistre, nom_rejeu, options.verifie);
+        libere_catalogue(catalogue);
+        std::free(octets_rejeu);
+        return statut;
+    }
+    enregistre_les_parties(catalogue);
     joue_partie(ecran, catalogue, partie, &enchainement_jeu, options.premier_niveau);
     libere_catalogue(catalogue);
     return 0;

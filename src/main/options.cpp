@@ -60,6 +60,9 @@ const char* texte_aide()
            "  --stage N      start each game at stage N (1 to 5, or 'final'), for practice\n"
            "  --no-flash     hits neither shake nor flash the screen\n"
            "  --data DIR     read the pictures and sounds from DIR (else POLARITE_DATA)\n"
+           "  --replay FILE  play a recorded game again (P pauses, Tab held runs it four times as\n"
+           "                 fast, Escape leaves)\n"
+           "  --verify       with --replay: play it headless as fast as possible and check it\n"
            "  --controls     print the keys and pad buttons in force, and the file they came from\n"
            "  --scores       print the best games and exit\n"
            "  --version      print the version and exit\n"
@@ -91,13 +94,16 @@ const char* texte_aide()
            "  $XDG_DATA_HOME/polarite/scores (~/.local/share/polarite/ when XDG_DATA_HOME is not\n"
            "      set): the ten best games of each list, with their stage, date and initials. Whole\n"
            "      games in normal play are ranked; practice (--stage) and cheat games are kept apart.\n"
+           "  $XDG_DATA_HOME/polarite/replays/: every game recorded, last.rpl the last one and\n"
+           "      best.rpl the one of the best score, to watch again with --replay.\n"
            "A damaged file gets one warning naming its line; its good lines are used, and it is kept\n"
            "as <name>.bad before the game writes it again.\n";
 }
 
 suite_options lit_options(int argc, const char* const* argv, options_jeu* o, char* erreur, size_t taille)
 {
-    *o = options_jeu{false, false, 0, 0, true, NULL};
+    *o = options_jeu{false, false, 0, 0, true, NULL, NULL, false};
+    bool niveau_donne = false;
     for (int i = 1; i < argc; i++) {
         const char* mot = argv[i];
         if (std::strcmp(mot, "--help") == 0 || std::strcmp(mot, "-h") == 0)
@@ -115,6 +121,10 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
         }
         if (std::strcmp(mot, "--no-flash") == 0) {
             o->eclairs = false;
+            continue;
+        }
+        if (std::strcmp(mot, "--verify") == 0) {
+            o->verifie = true;
             continue;
         }
         bool reconnue = false;
@@ -135,6 +145,7 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
         }
         if (const char* v = valeur("--stage", argc, argv, &i, &reconnue)) {
             o->premier_niveau = niveau_nomme(v);
+            niveau_donne = true;
             if (o->premier_niveau < 0) {
                 std::snprintf(erreur, taille, "--stage takes %s, not '%s'", noms_des_niveaux(), sur(v).texte);
                 return OPTIONS_ERREUR;
@@ -154,7 +165,24 @@ suite_options lit_options(int argc, const char* const* argv, options_jeu* o, cha
             std::snprintf(erreur, taille, "--data needs a folder");
             return OPTIONS_ERREUR;
         }
+        const char* fichier = valeur("--replay", argc, argv, &i, &reconnue);
+        if (fichier != NULL && fichier[0] != '\0') {
+            o->rejeu = fichier;
+            continue;
+        }
+        if (reconnue) {
+            std::snprintf(erreur, taille, "--replay needs a replay file");
+            return OPTIONS_ERREUR;
+        }
         std::snprintf(erreur, taille, "unknown option '%s'", sur(mot).texte);
+        return OPTIONS_ERREUR;
+    }
+    if (o->verifie && o->rejeu == NULL) {
+        std::snprintf(erreur, taille, "--verify checks a replay: it needs --replay FILE");
+        return OPTIONS_ERREUR;
+    }
+    if (niveau_donne && o->rejeu != NULL) {
+        std::snprintf(erreur, taille, "--stage has no meaning with --replay: a replay starts where its game did");
         return OPTIONS_ERREUR;
     }
     return OPTIONS_JOUER;

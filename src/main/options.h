@@ -1,7 +1,7 @@
 // The command line: without options the game runs as its settings file says (full screen,
 // scale 1 by default) from stage 1; the options ask for a window, a scaled window or full
 // screen for this run only, a first stage to practise, a game without the shake and flashes
-// of hits, or the data folder.
+// of hits, the data folder, or a recorded game to watch or to verify.
 #pragma once
 #include "souvenirs/reglages.h"
 
@@ -15,6 +15,8 @@ struct options_jeu {
     int premier_niveau;  // row of the stage table each game starts at
     bool eclairs;  // hits shake and flash the playfield; --no-flash turns that off
     const char* donnees;  // the data folder named by --data, or NULL
+    const char* rejeu;    // the replay file named by --replay, or NULL
+    bool verifie;         // --verify: the replay runs headless and is checked, not shown
 };
 
 enum suite_options { OPTIONS_JOUER, OPTIONS_AIDE, OPTIONS_VERSION, OPTIONS_COMMANDES, OPTIONS_SCORES, OPTIONS_ERREUR };

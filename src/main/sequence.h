@@ -31,3 +31,16 @@ extern const enchainement enchainement_jeu;
 // at stage `premier_niveau` of e's list (practice); the stages after it follow as usual.
 void joue_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart,
                  const enchainement* e = &enchainement_jeu, int premier_niveau = 0);
+
+// How one game ended.
+struct fin_partie {
+    bool suite;           // the end-of-game page was passed: the title comes back
+    bool notee;           // it reached its last page: `partie` is offered to the best games
+    partie_notee partie;
+};
+
+// One game: the title, then the stages with their screens to the game's last page (the
+// end-of-game or the game-over screen), which is what a recording holds. The initials page
+// is left to the caller.
+fin_partie joue_une_partie(SDL_Surface* ecran, const ressources* r, const bilan* depart,
+                           const enchainement* e = &enchainement_jeu, int premier_niveau = 0);

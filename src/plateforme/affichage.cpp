@@ -1,5 +1,8 @@
-// The game's surface, the window it is shown in, and the Alt+Enter switch.
+// The game's surface, the window it is shown in, the Alt+Enter switch, and the banner laid
+// over the frames of a demo.
 #include "plateforme/affichage.h"
+
+#include "plateforme/enregistrement.h"
 
 #include <cstring>
 
@@ -9,6 +12,8 @@ SDL_Surface* fenetre = NULL;  // SDL's video surface
 SDL_Surface* dessin = NULL;   // what the game draws to: fenetre itself, or the off-screen copy
 int facteur = 1;
 volatile bool bascule_demandee = false;
+SDL_Surface* bandeau = NULL;
+SDL_Rect place_bandeau = {0, 0, 0, 0};
 
 // Alt+Enter never reaches a screen (the title would take the Enter): it is noted here, at
 // the moment SDL queues it, and acted on at the next frame shown.
@@ -90,6 +95,13 @@ SDL_Surface* surface_de_dessin() { return dessin != NULL ? dessin : SDL_GetVideo
 
 void montre_ecran(SDL_Surface* ecran)
 {
+    note_image();
+    if (rejeu_abandonne())
+        return;  // a replay being given up runs to its end unseen
+    if (bandeau != NULL) {
+        SDL_Rect ici = place_bandeau;
+        SDL_BlitSurface(bandeau, NULL, ecran, &ici);
+    }
     if (bascule_demandee && fenetre != NULL) {
         bascule_demandee = false;
         SDL_WM_ToggleFullScreen(fenetre);  // where the platform cannot, the display stays as it is
@@ -100,6 +112,13 @@ void montre_ecran(SDL_Surface* ecran)
         return;
     }
     SDL_Flip(ecran);
+}
+
+void fixe_bandeau(SDL_Surface* image, int x, int y)
+{
+    bandeau = image;
+    place_bandeau.x = static_cast<Sint16>(x);
+    place_bandeau.y = static_cast<Sint16>(y);
 }
 
 namespace {

@@ -37,9 +37,14 @@ int echelle_affichage();
 // video surface when the display was opened without it (tests, tools).
 SDL_Surface* surface_de_dessin();
 
-// Shows a finished frame: the scaling copy when the window is larger, then the flip; and a
-// switch between window and full screen that Alt+Enter asked for.
+// Shows a finished frame: the banner if one is set, the scaling copy when the window is
+// larger, then the flip; and a switch between window and full screen that Alt+Enter asked
+// for. Each frame shown is counted by the recorder (enregistrement.h).
 void montre_ecran(SDL_Surface* ecran);
+
+// A picture laid over every frame shown from now on, its top-left corner at (x, y): the
+// demo's banner. NULL removes it.
+void fixe_bandeau(SDL_Surface* image, int x, int y);
 
 // Copies `source` onto the top-left of `cible`, each pixel an echelle x echelle block. Both
 // 32 bits per pixel, `cible` at least echelle times as large.

@@ -1,7 +1,8 @@
 // The game's only door to the player: key presses, held keys, the gamepad and the window's
 // close button, asked for in the game's own terms (its actions, plateforme/liaisons.h). No
 // other code reads SDL's events, its keyboard state or a joystick. The answers are small
-// plain values, so that what the door said at each question can be kept and said again.
+// plain values: what the door says to the game is recorded, and a replay says it again
+// (enregistrement.h) while the door reads only the viewer's own keys.
 #pragma once
 #include "plateforme/liaisons.h"
 
@@ -55,3 +56,14 @@ Uint16 actions_tenues();
 // True once the player has closed the window (a close request in a window, also one still
 // queued behind key presses, which stay queued): the game then ends in order.
 bool jeu_ferme();
+
+// What the person watching a replay pressed since the last look, apart from the game's
+// answers, which come from the recording: every queued event is taken.
+struct commandes_spectateur {
+    bool pause;   // a key or button bound to pause
+    bool quitte;  // one bound to quit, or the close button
+    bool ferme;   // the close button of a window (the game ends, as jeu_ferme then says)
+    bool touche;  // any key or pad button, or the close button
+    bool rapide;  // Tab held
+};
+commandes_spectateur lit_spectateur();

@@ -5,6 +5,7 @@
 
 #include "plateforme/donnees.h"
 #include "plateforme/sourdine.h"
+#include "ressources/demo.h"
 #include "ressources/images_d_effets.h"
 
 #include <cstdio>
@@ -126,7 +127,7 @@ bool verifie_fichiers_hors_catalogue()
                     {FICHIER_PERDU, CHARGEUR_PNG},          {FICHIER_ECLAT, CHARGEUR_BMP},
                     {FICHIER_SUPER_PRET, CHARGEUR_BMP},     {FICHIER_PAGE_OPTIONS, CHARGEUR_PNG},
                     {FICHIER_PAGE_COMMANDES, CHARGEUR_PNG}, {FICHIER_PAGE_SCORES, CHARGEUR_PNG},
-                    {FICHIER_PAGE_INITIALES, CHARGEUR_PNG}};
+                    {FICHIER_PAGE_INITIALES, CHARGEUR_PNG}, {FICHIER_BANDEAU_DEMO, CHARGEUR_BMP}};
     for (const auto& f : fichiers) {
         SDL_Surface* s = lit_image(f.fichier, f.lecture);
         if (s == NULL)

@@ -1,6 +1,7 @@
 // The settings and the best games in memory, and their files.
 #include "souvenirs/souvenirs.h"
 
+#include "plateforme/enregistrement.h"
 #include "plateforme/fichiers.h"
 #include "plateforme/texte_externe.h"
 #include "souvenirs/fichier_joueur.h"
@@ -64,8 +65,9 @@ void charge_souvenirs()
     if (fichier_reglages.chemin[0] == '\0' || fichier_scores.chemin[0] == '\0')
         std::printf("Warning: no home folder (HOME is not set): %s\n",
                     fichier_reglages.chemin[0] == '\0' && fichier_scores.chemin[0] == '\0'
-                        ? "settings and best scores are not kept"
-                        : fichier_reglages.chemin[0] == '\0' ? "settings are not kept" : "best scores are not kept");
+                        ? "settings, best scores and recorded games are not kept"
+                        : fichier_reglages.chemin[0] == '\0' ? "settings are not kept"
+                                                             : "best scores and recorded games are not kept");
 }
 
 void charge_scores()
@@ -82,7 +84,9 @@ const reglages* reglages_enregistres() { return &enregistres; }
 
 void enregistre_reglages(const reglages* r)
 {
-    if (memes(*r, enregistres))
+    // A replayed game goes through the options screen as it was played; the player's
+    // settings stay as they are.
+    if (rejeu_en_cours() || memes(*r, enregistres))
         return;
     enregistres = *r;
     sauve_reglages(r);

@@ -27,7 +27,8 @@ void charge_souvenirs();
 // The settings as the file holds them (the defaults before any file).
 const reglages* reglages_enregistres();
 
-// Saves `r` as the player's settings when it differs from what the file holds.
+// Saves `r` as the player's settings when it differs from what the file holds, unless a
+// recorded game is being replayed.
 void enregistre_reglages(const reglages* r);
 
 const tableau_scores* meilleurs_scores();

@@ -3,13 +3,16 @@
 // sound device; the same road with a picture that only the stage loads taken away after the
 // start, which must end the game in order; Ctrl+C, a closed terminal or kill, which end it at
 // once on a page and in play; and the close button, which in a window ends the game in order
-// from a page and from play, and in full screen ends only the page.
+// from a page and from play, and in full screen ends only the page. A game played there, on
+// the real clock, is recorded and its replay checks out.
 #include "ecran_virtuel.h"
+#include "support/commande.h"
 
 #include "contenu/niveau1.h"
 #include "ressources/ressources.h"
 
 #include <SDL_image.h>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -46,12 +49,16 @@ pid_t lance_jeu(const std::string& dossier, const ecran_virtuel& x, const std::s
     std::vector<std::string> env;
     for (char** v = environ; *v != NULL; v++) {
         bool retiree = std::strncmp(*v, "SDL_", 4) == 0 || std::strncmp(*v, "DISPLAY=", 8) == 0 ||
-                       std::strncmp(*v, "XAUTHORITY=", 11) == 0 || std::strncmp(*v, "POLARITE_DATA=", 14) == 0;
+                       std::strncmp(*v, "XAUTHORITY=", 11) == 0 || std::strncmp(*v, "POLARITE_DATA=", 14) == 0 ||
+                       std::strncmp(*v, "XDG_DATA_HOME=", 14) == 0;
         for (const std::string& nom : retirees)
             retiree = retiree || std::strncmp(*v, (nom + "=").c_str(), nom.size() + 1) == 0;
         if (!retiree)
             env.push_back(*v);
     }
+    // Its recorded games stay in the test's folder, unless the test takes that variable away.
+    if (std::find(retirees.begin(), retirees.end(), "XDG_DATA_HOME") == retirees.end())
+        env.push_back("XDG_DATA_HOME=" + sortie.substr(0, sortie.rfind('/')));
     if (!donnees.empty())
         env.push_back("POLARITE_DATA=" + donnees);
     for (const std::string& v : x.variables())
@@ -212,7 +219,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOneAndOut)
+TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOneAndOutAndItsReplay)
 {
     jeu = lance_jeu(dossier, x, sortie, "aucun", false);
     ASSERT_GT(jeu, 0);
@@ -223,6 +230,12 @@ TEST_F(PartieReelle, OnADesktopWithoutASoundDeviceFromTheIntroductionIntoStageOn
     const std::string messages = lit_fichier(sortie);
     EXPECT_EQ(messages.rfind("Warning: Couldn't set 44100 Hz 16-bit audio (", 0), 0u) << messages;
     EXPECT_EQ(messages.find('\n'), messages.size() - 1) << "more than the one warning: " << messages;
+
+    // What the real clock and the keys gave, said again, makes the same game.
+    const issue verification = execute("'" + std::string(JEU) + "' --replay '" + std::string(dossier) +
+                                       "/polarite/replays/last.rpl' --verify");
+    EXPECT_EQ(verification.statut, 0) << verification.sortie;
+    EXPECT_EQ(verification.sortie.rfind("replay ok: stage 1, score 0, ", 0), 0u) << verification.sortie;
 }
 
 TEST_F(PartieReelle, AScaleTooLargeForTheDesktopGivesTheLargestThatFitsAndSaysSo)
@@ -243,7 +256,7 @@ TEST_F(PartieReelle, WithoutAHomeFolderTheGameStartsAndPlaysWithOneWarning)
     ASSERT_NO_FATAL_FAILURE(jusqu_en_jeu());
     x.touche("Escape");
     EXPECT_EQ(attend_fin(jeu, DIXIEMES_ATTENTE), 0) << lit_fichier(sortie);
-    EXPECT_EQ(lit_fichier(sortie), "Warning: no home folder (HOME is not set): settings and best scores are not kept\n");
+    EXPECT_EQ(lit_fichier(sortie), "Warning: no home folder (HOME is not set): settings, best scores and recorded games are not kept\n");
 }
 
 TEST_F(PartieReelle, CtrlCOrAClosedTerminalEndsTheGameAtOnceOnTheIntroductionPage)

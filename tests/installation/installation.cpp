@@ -65,6 +65,7 @@ TEST_F(Installation, PutsEveryFileInPlaceAndNothingElse)
                                       "share/applications/polarite.desktop",
                                       "share/metainfo/" JEU_ID_APPSTREAM ".metainfo.xml",
                                       "share/man/man6/polarite.6.gz",
+                                      "share/games/polarite/demo.rpl",
                                       "share/doc/polarite/copyright",
                                       "share/doc/polarite/changelog.gz"};
     for (int taille : {16, 22, 24, 32, 48, 64, 128, 256})

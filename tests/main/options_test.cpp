@@ -66,6 +66,10 @@ TEST(Options, WindowScaleAndStageInBothSpellings)
     EXPECT_EQ(lit({"--scale", "1"}).o.echelle, 1);
     EXPECT_STREQ(lit({"--data", "/a b", "--window"}).o.donnees, "/a b");
     EXPECT_STREQ(lit({"--data=jeu"}).o.donnees, "jeu");
+    l = lit({"--verify", "--replay=-a.rpl"});
+    EXPECT_EQ(l.suite, OPTIONS_JOUER);
+    EXPECT_STREQ(l.o.rejeu, "-a.rpl");
+    EXPECT_TRUE(l.o.verifie);
 }
 
 TEST(Options, BadValuesAndUnknownWordsAreRefusedWithTheirReason)
@@ -87,6 +91,9 @@ TEST(Options, BadValuesAndUnknownWordsAreRefusedWithTheirReason)
         {{"--scaled", "2"}, "unknown option '--scaled'"}, {{"stage"}, "unknown option 'stage'"},
         {{"--window", "-x"}, "unknown option '-x'"}, {{"--data"}, "--data needs a folder"},
         {{"--data="}, "--data needs a folder"},
+        {{"--replay"}, "--replay needs a replay file"}, {{"--replay="}, "--replay needs a replay file"},
+        {{"--verify"}, "it needs --replay FILE"},     {{"--replay", "a.rpl", "--verify=no"}, "'--verify=no'"},
+        {{"--stage", "2", "--replay", "a.rpl"}, "--stage has no meaning with --replay"},
     };
     for (const auto& c : cas) {
         const lecture l = lit(c.mots);

@@ -146,7 +146,7 @@ TEST_F(Ecriture, WithoutAHomeFolderOneWarningAndNothingIsWritten)
         ecran_initiales(SDL_GetVideoSurface(), &sans_ressources, &p);
     });
     setenv("HOME", maison.c_str(), 1);
-    EXPECT_EQ(dit, "Warning: no home folder (HOME is not set): settings and best scores are not kept\n");
+    EXPECT_EQ(dit, "Warning: no home folder (HOME is not set): settings, best scores and recorded games are not kept\n");
     EXPECT_EQ(reglages_enregistres()->volume_musique, 90);
     EXPECT_EQ(meilleurs_scores()->parties[LISTE_CLASSEE][0].score, 700) << "the title still shows it this run";
     fixe_volumes(VOLUME_MAX, VOLUME_MAX);

@@ -59,7 +59,7 @@ TEST_F(Reglages, WrittenReadBackAppliedAndTheCommandLinesDisplayIsNotSaved)
     change_liaisons(&r.commandes);
 
     // --fullscreen for this run; the options screen then lowers the music: only that is saved.
-    ASSERT_NE(ouvre_ecran_du_jeu(options_jeu{true, false, 0, 0, true, NULL}, r), nullptr);
+    ASSERT_NE(ouvre_ecran_du_jeu(options_jeu{true, false, 0, 0, true, NULL, NULL, false}, r), nullptr);
     EXPECT_FALSE(affichage_en_fenetre());
     for (SDLKey k : {SDLK_DOWN, SDLK_LEFT, SDLK_LEFT, SDLK_ESCAPE})
         presse_touche(k);

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "dessins.h"
 
+#include "ressources/demo.h"
 #include "ressources/images_d_effets.h"
 
 namespace {
@@ -119,6 +120,8 @@ const image_a_faire images_a_faire[] = {
     {"Images/Luck.bmp", 200, 50, [](toile& t) { bandeau(t, "GOOD LUCK", rgb(140, 255, 160), rgb(30, 170, 70)); }},
     {"Images/Great.png", 200, 50, [](toile& t) { bandeau(t, "GREAT!", rgb(255, 250, 150), rgb(250, 170, 20)); }},
     {"Images/Too_Bad.png", 200, 50, [](toile& t) { bandeau(t, "TOO BAD", rgb(170, 200, 255), rgb(60, 90, 200)); }},
+    {FICHIER_BANDEAU_DEMO, LARGEUR_BANDEAU_DEMO, HAUTEUR_BANDEAU_DEMO,
+     [](toile& t) { bandeau(t, "DEMO", rgb(150, 235, 255), rgb(30, 140, 230)); }},
     {"Images/Tableau_Score.png", 250, 250, tableau_score},
     // Explosion strips: equal frames side by side.
     {"Images/Explosions1.bmp", 13 * 32, 30, [](toile& t) { explosion(t, 13, 32, 30); }},
@@ -239,13 +242,15 @@ const image_a_faire images_a_faire[] = {
 };
 const int nb_images_a_faire = sizeof images_a_faire / sizeof images_a_faire[0];
 
-// The stage's scene keys "Images/Score.bmp" black, and so does the stage its effect pictures;
-// the font's transparent colour is read from the picture itself (its bottom-left pixel, black);
-// the pages of the options, the best scores and the initials are whole pages, without a key.
+// The stage's scene keys "Images/Score.bmp" black, and so do the stage its effect pictures
+// and the title its demo's banner; the font's transparent colour is read from the picture
+// itself (its bottom-left pixel, black); the pages of the options, the best scores and the
+// initials are whole pages, without a key.
 const fichier_hors_catalogue fichiers_hors_catalogue[] = {
     {"Images/Score.bmp", false, true, 0, 0, 0},
     {FICHIER_ECLAT, false, true, 0, 0, 0},
     {FICHIER_SUPER_PRET, false, true, 0, 0, 0},
+    {FICHIER_BANDEAU_DEMO, false, true, 0, 0, 0},
     {"Images/font01.png", true, false, 0, 0, 0},
     {"Images/Options.png", true, false, 0, 0, 0},
     {"Images/Options_Commandes.png", true, false, 0, 0, 0},
