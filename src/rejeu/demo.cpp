@@ -5,7 +5,7 @@
 #include "plateforme/affichage.h"
 #include "plateforme/donnees.h"
 #include "rejeu/parties.h"
-#include "ressources/demo.h"
+#include "ressources/donnees_demo.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 
 #include "plateforme/donnees.h"
 #include "plateforme/sourdine.h"
-#include "ressources/demo.h"
+#include "ressources/donnees_demo.h"
 #include "ressources/images_d_effets.h"
 
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include "support/commande.h"
 
 #include "rejeu/parties.h"
-#include "ressources/demo.h"
+#include "ressources/donnees_demo.h"
 
 #include <cstdlib>
 #include <fstream>

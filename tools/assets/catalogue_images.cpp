@@ -3,7 +3,7 @@
 #include "catalogue.h"
 #include "dessins.h"
 
-#include "ressources/demo.h"
+#include "ressources/donnees_demo.h"
 #include "ressources/images_d_effets.h"
 
 namespace {
