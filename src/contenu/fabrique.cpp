@@ -51,7 +51,7 @@ void fixe_son_etape_slot(etape* s, const ressources* r, int slot)
     fixe_son_etape(s, slot == AUCUN ? NULL : son(r, slot));
 }
 
-void fixe_entrees_speciales(parametres_niveau* p, const entrees_speciales& e)
+void fixe_roles_du_calendrier(parametres_niveau* p, const roles_du_calendrier& e)
 {
     p->index_boss = e.index_boss;
     p->nb_nettoyage = e.nb_nettoyage;

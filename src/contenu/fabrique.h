@@ -188,7 +188,7 @@ enum class entree {
     derniere_effacee,  // only the row's last enemy is, long gone by then
 };
 
-struct entrees_speciales {
+struct roles_du_calendrier {
     int index_boss;
     int nb_boss;       // boss rows found
     int nb_nettoyage;  // entries to empty, of which the first MAX_NETTOYAGE are kept
@@ -197,9 +197,9 @@ struct entrees_speciales {
 
 // The special entries of a schedule whose rows each release taille(row) enemies in cast order.
 template <class Vague, int N>
-constexpr entrees_speciales entrees_du_calendrier(const Vague (&calendrier)[N], int (*taille)(const Vague&))
+constexpr roles_du_calendrier entrees_du_calendrier(const Vague (&calendrier)[N], int (*taille)(const Vague&))
 {
-    entrees_speciales e = {AUCUN, 0, 0, {}};
+    roles_du_calendrier e = {AUCUN, 0, 0, {}};
     int n = 0;
     for (const Vague& v : calendrier) {
         const int t = taille(v);
@@ -217,7 +217,7 @@ constexpr entrees_speciales entrees_du_calendrier(const Vague (&calendrier)[N], 
 }
 
 // One boss, the last of a cast of nb_ennemis; room for the emptied entries, all before it.
-constexpr bool entrees_valides(const entrees_speciales& e, int nb_ennemis)
+constexpr bool entrees_valides(const roles_du_calendrier& e, int nb_ennemis)
 {
     if (e.nb_boss != 1 || e.index_boss != nb_ennemis - 1 || e.nb_nettoyage > MAX_NETTOYAGE)
         return false;
@@ -228,4 +228,4 @@ constexpr bool entrees_valides(const entrees_speciales& e, int nb_ennemis)
 }
 
 // Fills the stage parameters that name the special entries.
-void fixe_entrees_speciales(parametres_niveau* p, const entrees_speciales& e);
+void fixe_roles_du_calendrier(parametres_niveau* p, const roles_du_calendrier& e);

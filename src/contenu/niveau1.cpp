@@ -177,7 +177,7 @@ constexpr bool numeros_suivis()
 }
 static_assert(numeros_suivis(), "every row starts where the one before it ends, and the cast is 59 strong");
 
-constexpr entrees_speciales SPECIALES = entrees_du_calendrier(calendrier, taille);
+constexpr roles_du_calendrier SPECIALES = entrees_du_calendrier(calendrier, taille);
 static_assert(entrees_valides(SPECIALES, NB_ENNEMIS), "one boss, last; the entries it empties come before it");
 
 // ---------------------------------------------------------------------------------------
@@ -324,7 +324,7 @@ parametres_niveau parametres_niveau1()
     p.musique = MUS_SKY;
     p.musique_boss = MUS_BOSS;
     p.capacite = 120;
-    fixe_entrees_speciales(&p, SPECIALES);  // the second decoy gives way to the boss
+    fixe_roles_du_calendrier(&p, SPECIALES);  // the second decoy gives way to the boss
     p.pas_defilement = 1;
     p.invulnerabilite_fin = 200;
     p.debut_alerte = 65000;

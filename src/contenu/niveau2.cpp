@@ -281,7 +281,7 @@ constexpr bool calendrier_en_ordre()
 }
 static_assert(calendrier_en_ordre(), "rows in order of time, and the cast is 203 strong");
 
-constexpr entrees_speciales SPECIALES = entrees_du_calendrier(calendrier, taille);
+constexpr roles_du_calendrier SPECIALES = entrees_du_calendrier(calendrier, taille);
 static_assert(entrees_valides(SPECIALES, NB_ENNEMIS), "one boss, last; the entries it empties come before it");
 
 // ---------------------------------------------------------------------------------------
@@ -418,7 +418,7 @@ parametres_niveau parametres_niveau2()
     p.musique = MUS_NUAGES;
     p.musique_boss = MUS_BOSS;
     p.capacite = 400;
-    fixe_entrees_speciales(&p, SPECIALES);  // the last drone, long gone, and the two decoys give way to the boss
+    fixe_roles_du_calendrier(&p, SPECIALES);  // the last drone, long gone, and the two decoys give way to the boss
     p.pas_defilement = 2;
     p.invulnerabilite_fin = 200;
     p.debut_alerte = 125000;

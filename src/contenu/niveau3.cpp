@@ -219,7 +219,7 @@ constexpr int compte_distribution()
 }
 static_assert(compte_distribution() == NB_ENNEMIS, "the cast is 66 strong");
 
-constexpr entrees_speciales SPECIALES = entrees_du_calendrier(calendrier, taille);
+constexpr roles_du_calendrier SPECIALES = entrees_du_calendrier(calendrier, taille);
 static_assert(entrees_valides(SPECIALES, NB_ENNEMIS), "one boss, last; the entries it empties come before it");
 
 // ---------------------------------------------------------------------------------------
@@ -407,7 +407,7 @@ parametres_niveau parametres_niveau3()
     p.musique = MUS_VILLE;
     p.musique_boss = MUS_BOSS;
     p.capacite = 300;
-    fixe_entrees_speciales(&p, SPECIALES);  // the last mine of wave 14, long gone, and the decoy, which vanishes
+    fixe_roles_du_calendrier(&p, SPECIALES);  // the last mine of wave 14, long gone, and the decoy, which vanishes
     p.pas_defilement = 2;
     p.invulnerabilite_fin = 450;
     p.debut_alerte = 81000;

@@ -251,7 +251,7 @@ constexpr bool calendrier_en_ordre()
 }
 static_assert(calendrier_en_ordre(), "the schedule runs in non-decreasing order of time");
 
-constexpr entrees_speciales SPECIALES = entrees_du_calendrier(calendrier, taille);
+constexpr roles_du_calendrier SPECIALES = entrees_du_calendrier(calendrier, taille);
 static_assert(entrees_valides(SPECIALES, NB_ENNEMIS), "one boss, last; the entries it empties come before it");
 
 // ---------------------------------------------------------------------------------------
@@ -424,7 +424,7 @@ parametres_niveau parametres_niveau4()
     p.musique = MUS_MGS;
     p.musique_boss = MUS_LAST2;
     p.capacite = CAPACITE_TABLE;
-    fixe_entrees_speciales(&p, SPECIALES);
+    fixe_roles_du_calendrier(&p, SPECIALES);
     p.pas_defilement = PAS_FILS;
     p.invulnerabilite_fin = 400;
     p.debut_alerte = 168000;

@@ -131,7 +131,7 @@ constexpr bool numeros_suivis()
 }
 static_assert(numeros_suivis(), "ranks follow one another in time and number, and the cast is 2728 strong");
 
-constexpr entrees_speciales SPECIALES = entrees_du_calendrier(calendrier, taille);
+constexpr roles_du_calendrier SPECIALES = entrees_du_calendrier(calendrier, taille);
 static_assert(entrees_valides(SPECIALES, NB_ENNEMIS), "one boss, last; the entries it empties come before it");
 
 // ---------------------------------------------------------------------------------------
@@ -311,7 +311,7 @@ parametres_niveau parametres_niveau5()
     p.musique = MUS_REALITY;
     p.musique_boss = MUS_BYE_BOSS;
     p.capacite = 9000;
-    fixe_entrees_speciales(&p, SPECIALES);
+    fixe_roles_du_calendrier(&p, SPECIALES);
     p.pas_defilement = PAS_DEFILEMENT;
     p.invulnerabilite_fin = 450;
     p.debut_alerte = 176000;

@@ -7,7 +7,7 @@
 
 #include "plateforme/arret.h"
 #include "plateforme/enregistrement.h"
-#include "plateforme/spectateur.h"
+#include "plateforme/regard.h"
 
 #include <cerrno>
 #include <cstdio>

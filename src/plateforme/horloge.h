@@ -46,7 +46,7 @@ bool horloge_est_virtuelle();
 
 // A replay's clock, from `depart` ms: each wait advances by what it asked plus the lateness
 // the recording gives (enregistrement.h), and lets the viewer look at their keys
-// (spectateur.h). `au_rythme`: each wait also takes its real time, divided by the speed the
+// (regard.h). `au_rythme`: each wait also takes its real time, divided by the speed the
 // viewer asks for.
 void horloge_rejouee(Uint32 depart, bool au_rythme);
 

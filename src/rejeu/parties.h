@@ -6,7 +6,7 @@
 #pragma once
 #include "plateforme/enregistrement.h"
 #include "plateforme/horloge.h"
-#include "plateforme/spectateur.h"
+#include "plateforme/regard.h"
 #include "rejeu/fichier_rejeu.h"
 #include "ressources/ressources.h"
 

@@ -13,7 +13,7 @@ constexpr int taille(const ligne& l) { return l.nb; }
 
 constexpr ligne CALENDRIER[] = {
     {4, entree::ordinaire}, {8, entree::derniere_effacee}, {1, entree::effacee}, {1, entree::effacee}, {1, entree::boss}};
-constexpr entrees_speciales E = entrees_du_calendrier(CALENDRIER, taille);
+constexpr roles_du_calendrier E = entrees_du_calendrier(CALENDRIER, taille);
 static_assert(E.index_boss == 14 && E.nb_boss == 1, "the boss after 4 + 8 + 1 + 1 enemies");
 static_assert(E.nb_nettoyage == 3 && E.nettoyage[0] == 11 && E.nettoyage[1] == 12 && E.nettoyage[2] == 13,
               "the last of the row of 8, then both single rows");
@@ -23,7 +23,7 @@ static_assert(!entrees_valides(E, 16), "the boss must be the cast's last entry")
 // A wave of 4 inserted at the start moves every special entry along.
 constexpr ligne AVEC_UNE_VAGUE_DE_PLUS[] = {{4, entree::ordinaire}, {4, entree::ordinaire}, {8, entree::derniere_effacee},
                                             {1, entree::effacee},   {1, entree::effacee},   {1, entree::boss}};
-constexpr entrees_speciales F = entrees_du_calendrier(AVEC_UNE_VAGUE_DE_PLUS, taille);
+constexpr roles_du_calendrier F = entrees_du_calendrier(AVEC_UNE_VAGUE_DE_PLUS, taille);
 static_assert(F.index_boss == 18 && F.nettoyage[0] == 15 && F.nettoyage[2] == 17 && entrees_valides(F, 19),
               "four entries further on");
 

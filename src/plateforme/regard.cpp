@@ -1,6 +1,6 @@
 // The viewer's keys and pause. The viewer's pause stops the sound the replay plays and
 // starts it again after, unless the recorded game's own pause had stopped it already.
-#include "plateforme/spectateur.h"
+#include "plateforme/regard.h"
 
 #include "plateforme/enregistrement.h"
 #include "plateforme/entrees.h"
