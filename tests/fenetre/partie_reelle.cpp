@@ -185,16 +185,25 @@ protected:
         return false;
     }
 
-    // From the title screen into stage 1, past its title card: play is going on.
+    // From the title screen into stage 1, past its title card: play is going on once the
+    // screen shows neither the card nor the title and moves from one look to the next.
     void jusqu_en_jeu()
     {
-        ASSERT_TRUE(entree_jusqu_a(parametres_niveau1().carte_titre)) << "stage 1 did not start";
-        dort(4000);  // the title card holds 3 s, then the ship flies in and play goes on
-        const capture avant = x.capture_ecran();
-        dort(500);
-        const capture apres = x.capture_ecran();
+        const int carte = parametres_niveau1().carte_titre;
+        ASSERT_TRUE(entree_jusqu_a(carte)) << "stage 1 did not start";
+        dort(3000);  // the title card holds 3 s, then the ship flies in and play goes on
+        capture avant = x.capture_ecran();
+        capture apres = avant;
+        for (int i = 0; i < DIXIEMES_ATTENTE / 3; i++) {
+            dort(300);
+            apres = x.capture_ecran();
+            if (apres.rgb != avant.rgb && ressemblance(apres, images[carte]) < MEME_IMAGE &&
+                ressemblance(apres, images[TITRE]) < MEME_IMAGE)
+                break;
+            avant = apres;
+        }
         EXPECT_NE(avant.rgb, apres.rgb) << "the stage does not move";
-        EXPECT_LT(ressemblance(apres, images[parametres_niveau1().carte_titre]), MEME_IMAGE);
+        EXPECT_LT(ressemblance(apres, images[carte]), MEME_IMAGE);
         EXPECT_LT(ressemblance(apres, images[TITRE]), MEME_IMAGE);
     }
 
