@@ -134,3 +134,17 @@ void signale_defauts(const lecture_fichier* f, const char* chemin)
                 "before the game writes it again\n",
                 chemin_sur, f->ligne_defaut, f->defaut, autres, chemin_sur);
 }
+
+void ecrit_ligne(ecriture_fichier* e, const char* format, ...)
+{
+    if (e->n >= e->taille)
+        return;
+    va_list valeurs;
+    va_start(valeurs, format);
+    const int ecrits = std::vsnprintf(e->texte + e->n, e->taille - e->n, format, valeurs);
+    va_end(valeurs);
+    if (ecrits > 0)
+        e->n += static_cast<size_t>(ecrits);
+}
+
+size_t taille_ecrite(const ecriture_fichier* e) { return e->n < e->taille ? e->n : e->taille; }

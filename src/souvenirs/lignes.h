@@ -1,4 +1,4 @@
-// Reading the files the game keeps for the player (settings, best scores): plain
+// Reading and writing the files the game keeps for the player (settings, best scores): plain
 // `name = value` lines, '#' starting a comment, blanks around names and values ignored.
 // What cannot be read is never fatal: each fault is noted with its line, the good lines
 // are used, and the file gets one warning naming its first fault.
@@ -42,3 +42,16 @@ void note_valeur(lecture_fichier* f, const ligne_lue* l, const char* attendu);
 // One warning on standard output for a file read with faults: the file and the line of the
 // first, what it was, how many more, and what the game does about it. Nothing without faults.
 void signale_defauts(const lecture_fichier* f, const char* chemin);
+
+// A player's file written into a buffer of `taille` bytes; what does not fit is cut.
+struct ecriture_fichier {
+    char* texte;
+    size_t taille;
+    size_t n;  // bytes asked for so far
+};
+
+// Appends to the file, in printf's manner.
+void ecrit_ligne(ecriture_fichier* e, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// The bytes written, at most the buffer's size.
+size_t taille_ecrite(const ecriture_fichier* e);

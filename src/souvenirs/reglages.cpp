@@ -121,28 +121,24 @@ void lit_reglages(reglages* r, lecture_fichier* f)
 
 size_t ecrit_reglages(const reglages* r, char* texte, size_t taille)
 {
-    size_t n = 0;
-    auto ajoute = [&](const char* format, auto... valeurs) {
-        if (n < taille)
-            n += static_cast<size_t>(std::snprintf(texte + n, taille - n, format, valeurs...));
-    };
-    ajoute("%s", "# Polarite's settings, written by the game. Change them in its options screen (from the\n"
-                 "# title) or here, one 'name = value' a line; '#' starts a comment.\n");
-    ajoute("%s = %d\n\n", NOMS_REGLAGES[R_VERSION], VERSION_REGLAGES);
-    ajoute("# display: fullscreen or window; scale: the window's size, 1 (640 x 480) to %d\n", ECHELLE_MAX);
-    ajoute("%s = %s\n", NOMS_REGLAGES[R_AFFICHAGE], r->fenetre ? FENETRE : PLEIN_ECRAN);
-    ajoute("%s = %d\n\n", NOMS_REGLAGES[R_ECHELLE], r->echelle);
-    ajoute("# volumes, from 0 (silent) to %d\n", VOLUME_MAX);
-    ajoute("%s = %d\n", NOMS_REGLAGES[R_MUSIQUE], r->volume_musique);
-    ajoute("%s = %d\n\n", NOMS_REGLAGES[R_EFFETS], r->volume_effets);
-    ajoute("%s", "# flash: off, and hits neither shake nor flash the screen (as --no-flash does for one run)\n");
-    ajoute("%s = %s\n\n", NOMS_REGLAGES[R_ECLAIRS], r->eclairs ? OUI : NON);
-    ajoute("%s", "# controls: every key and pad button ('pad N') of each action. The game's own keys\n"
-                 "# (Return, Escape, the arrows, G, F, D, P) always do their action and come first.\n");
+    ecriture_fichier e = {texte, taille, 0};
+    ecrit_ligne(&e, "%s", "# Polarite's settings, written by the game. Change them in its options screen (from the\n"
+                          "# title) or here, one 'name = value' a line; '#' starts a comment.\n");
+    ecrit_ligne(&e, "%s = %d\n\n", NOMS_REGLAGES[R_VERSION], VERSION_REGLAGES);
+    ecrit_ligne(&e, "# display: fullscreen or window; scale: the window's size, 1 (640 x 480) to %d\n", ECHELLE_MAX);
+    ecrit_ligne(&e, "%s = %s\n", NOMS_REGLAGES[R_AFFICHAGE], r->fenetre ? FENETRE : PLEIN_ECRAN);
+    ecrit_ligne(&e, "%s = %d\n\n", NOMS_REGLAGES[R_ECHELLE], r->echelle);
+    ecrit_ligne(&e, "# volumes, from 0 (silent) to %d\n", VOLUME_MAX);
+    ecrit_ligne(&e, "%s = %d\n", NOMS_REGLAGES[R_MUSIQUE], r->volume_musique);
+    ecrit_ligne(&e, "%s = %d\n\n", NOMS_REGLAGES[R_EFFETS], r->volume_effets);
+    ecrit_ligne(&e, "%s", "# flash: off, and hits neither shake nor flash the screen (as --no-flash does for one run)\n");
+    ecrit_ligne(&e, "%s = %s\n\n", NOMS_REGLAGES[R_ECLAIRS], r->eclairs ? OUI : NON);
+    ecrit_ligne(&e, "%s", "# controls: every key and pad button ('pad N') of each action. The game's own keys\n"
+                          "# (Return, Escape, the arrows, G, F, D, P) always do their action and come first.\n");
     for (action_jeu a : ORDRE_ACTIONS) {
         char entrees[256];
         texte_action(&r->commandes, a, ENTREES_PAR_LIGNE, entrees, sizeof entrees);
-        ajoute("%s = %s\n", nom_action(a), entrees);
+        ecrit_ligne(&e, "%s = %s\n", nom_action(a), entrees);
     }
-    return n < taille ? n : taille;
+    return taille_ecrite(&e);
 }

@@ -170,22 +170,18 @@ void lit_scores(tableau_scores* t, lecture_fichier* f)
 
 size_t ecrit_scores(const tableau_scores* t, char* texte, size_t taille)
 {
-    size_t n = 0;
-    auto ajoute = [&](const char* format, auto... valeurs) {
-        if (n < taille)
-            n += static_cast<size_t>(std::snprintf(texte + n, taille - n, format, valeurs...));
-    };
-    ajoute("%s", "# Polarite's best games, written by the game, best first: whole games in normal play,\n"
-                 "# then practice games (started at a later stage) and cheat games, which are not ranked.\n"
-                 "# game = score, stage reached, date, initials, play\n");
-    ajoute("%s = %d\n", NOM_VERSION, VERSION_SCORES);
+    ecriture_fichier e = {texte, taille, 0};
+    ecrit_ligne(&e, "%s", "# Polarite's best games, written by the game, best first: whole games in normal play,\n"
+                          "# then practice games (started at a later stage) and cheat games, which are not ranked.\n"
+                          "# game = score, stage reached, date, initials, play\n");
+    ecrit_ligne(&e, "%s = %d\n", NOM_VERSION, VERSION_SCORES);
     for (int l = 0; l < NB_LISTES; l++)
         for (int i = 0; i < t->nb[l]; i++) {
             const partie_notee& p = t->parties[l][i];
             char jeu[32];
             texte_jeu(&p, jeu, sizeof jeu);
-            ajoute("%s = %d, %s, %s, %s, %s\n", NOM_PARTIE, p.score, niveaux_du_jeu[p.niveau].nom, p.date, p.initiales,
+            ecrit_ligne(&e, "%s = %d, %s, %s, %s, %s\n", NOM_PARTIE, p.score, niveaux_du_jeu[p.niveau].nom, p.date, p.initiales,
                    jeu);
         }
-    return n < taille ? n : taille;
+    return taille_ecrite(&e);
 }

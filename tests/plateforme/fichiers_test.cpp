@@ -3,10 +3,11 @@
 // limit) leaves the old file as it was and no temporary file behind.
 #include "plateforme/fichiers.h"
 
+#include "support/compte_fichiers.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
@@ -17,17 +18,6 @@ std::string contenu(const std::string& chemin)
 {
     char texte[64] = "";
     return lit_texte(chemin.c_str(), texte, sizeof texte) ? texte : "(none)";
-}
-
-int nb_fichiers(const std::string& dossier)
-{
-    int n = 0;
-    DIR* d = opendir(dossier.c_str());
-    for (dirent* e; d != NULL && (e = readdir(d)) != NULL;)
-        n += e->d_name[0] != '.';
-    if (d != NULL)
-        closedir(d);
-    return n;
 }
 }  // namespace
 

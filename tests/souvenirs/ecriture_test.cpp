@@ -7,25 +7,14 @@
 #include "ecrans/ecran_initiales.h"
 #include "ecrans/ecran_options.h"
 #include "support/clavier.h"
+#include "support/compte_fichiers.h"
 
 #include <cerrno>
-#include <dirent.h>
 #include <dlfcn.h>
 
 namespace {
 
 bool rename_en_panne = false;
-
-int nb_fichiers(const std::string& dossier)
-{
-    int n = 0;
-    DIR* d = opendir(dossier.c_str());
-    for (dirent* e; d != NULL && (e = readdir(d)) != NULL;)
-        n += e->d_name[0] != '.';
-    if (d != NULL)
-        closedir(d);
-    return n;
-}
 
 const ressources sans_ressources = {};
 
